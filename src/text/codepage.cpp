@@ -1,0 +1,49 @@
+#include "text/codepage.h"
+
+#include <climits>
+
+#include "platform/win32.h"
+
+namespace text {
+
+std::string ToCodePage(std::wstring_view wide, unsigned codePage) {
+    if (wide.empty() || wide.size() > INT_MAX / 4) {
+        return {};
+    }
+    const int wideLength = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) {
+        return {};
+    }
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), wideLength, bytes.data(), length, nullptr, nullptr);
+    return bytes;
+}
+
+std::wstring FromCodePage(std::string_view bytes, unsigned codePage) {
+    if (bytes.empty() || bytes.size() > INT_MAX) {
+        return {};
+    }
+    const int byteLength = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), byteLength, nullptr, 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), byteLength, wide.data(), length);
+    return wide;
+}
+
+unsigned AnsiCodePage() {
+    return GetACP();
+}
+
+std::string ToAnsi(std::wstring_view wide) {
+    return ToCodePage(wide, AnsiCodePage());
+}
+
+std::wstring FromAnsi(std::string_view bytes) {
+    return FromCodePage(bytes, AnsiCodePage());
+}
+
+}  // namespace text
