@@ -1,0 +1,75 @@
+#include "scheduler/timer.h"
+
+#include "scheduler/mtimer.h"
+
+namespace {
+
+UINT_PTR PlatformId(std::int32_t timerId) {
+    return static_cast<UINT_PTR>(static_cast<std::uint32_t>(timerId));
+}
+
+}  // namespace
+
+Timer::~Timer() {
+    StopTimer();
+}
+
+std::int32_t Timer::Interval() const {
+    return storedInterval;
+}
+
+void Timer::Interval(std::int32_t milliseconds) {
+    storedInterval = milliseconds;
+    // A running timer is restarted with the new period rather than left running at the old one
+    // while Enabled reads false.
+    if (timerId != 0) {
+        StopTimer();
+        Enabled(true);
+        return;
+    }
+    Enabled(storedEnabled);
+}
+
+bool Timer::Enabled() const {
+    return storedEnabled;
+}
+
+void Timer::Enabled(bool enabled) {
+    if (!enabled) {
+        StopTimer();
+    } else if (timerId == 0) {
+        storedEnabled = StartTimer();
+    }
+}
+
+void Timer::RaiseTimer() {
+    if (TimerEvent) {
+        TimerEvent();
+    }
+}
+
+bool Timer::StartTimer() {
+    if (timerId != 0) {
+        return false;
+    }
+    if (storedInterval <= 0) {
+        return false;
+    }
+    timerId = static_cast<std::int32_t>(
+        SetTimer(nullptr, 0, static_cast<UINT>(storedInterval), &mTimer::TimerProc));
+    if (timerId == 0) {
+        return false;
+    }
+    mTimer::TimerRegistry()[mTimer::RegistryKey(PlatformId(timerId))] = reinterpret_cast<std::uintptr_t>(this);
+    return true;
+}
+
+void Timer::StopTimer() {
+    if (timerId == 0) {
+        return;
+    }
+    KillTimer(nullptr, PlatformId(timerId));
+    mTimer::TimerRegistry().erase(mTimer::RegistryKey(PlatformId(timerId)));
+    timerId = 0;
+    storedEnabled = false;
+}

@@ -1,0 +1,95 @@
+#include "system/shutdown.h"
+
+#include <string>
+
+#include "platform/win32.h"
+#include "text/codepage.h"
+
+const wchar_t kApplicationTitle[] = L"岚舟定时关机";
+const wchar_t kTokenMessage[] =
+    L"Das Handle f黵 den Accesstoken des aktuellen Prozesses konnte "
+    L"nicht erlangt werden.";
+const wchar_t kIdentifierMessage[] =
+    L"Der aktuelle LUID f黵 das SE_SHUTDOWN-Privileg "
+    L"konnte nicht ermittelt werden konnte.";
+const wchar_t kAdjustmentMessage[] =
+    L"Das Privileg zum Herunterfahren des Systems "
+    L"konnte aus unbekanntem Grund nicht modifiziert werden.";
+const wchar_t kEnablingMessage[] =
+    L"Das Privileg zum Herunterfahren/Neustarten des Systems "
+    L"konnte nicht aktiviert werden.";
+const wchar_t kRefusalMessage[] = L"Das System kann aufgrund eines Fehlers nicht heruntergefahren werden.";
+
+namespace {
+
+constexpr char kShutdownPrivilegeName[] = "SeShutdownPrivilege";
+constexpr std::int32_t kPrivilegedModes = EWX_SHUTDOWN | EWX_REBOOT | EWX_POWEROFF;
+
+class TokenHandle {
+public:
+    TokenHandle() = default;
+    ~TokenHandle() {
+        if (handle_ != nullptr) {
+            CloseHandle(handle_);
+        }
+    }
+    TokenHandle(const TokenHandle&) = delete;
+    TokenHandle& operator=(const TokenHandle&) = delete;
+
+    HANDLE* Receive() { return &handle_; }
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+void ShowFailure(const wchar_t* message) {
+    const std::string text = text::ToAnsi(message);
+    const std::string caption = text::ToAnsi(kApplicationTitle);
+    MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+bool clsShutdown::ShutDownDOSbasedWindows(std::int32_t ShutDownMode) {
+    if (ExitWindowsEx(static_cast<UINT>(ShutDownMode), 0) == 0) {
+        ShowFailure(kRefusalMessage);
+        return false;
+    }
+    return true;
+}
+
+bool clsShutdown::ShutDownNTbasedWindows(std::int32_t ShutDownMode) {
+    const bool needsPrivilege = (ShutDownMode & kPrivilegedModes) != 0;
+    if (needsPrivilege && !SetShutdownPrivilege(true)) {
+        ShowFailure(kEnablingMessage);
+        return false;
+    }
+    const bool accepted = ShutDownDOSbasedWindows(ShutDownMode);
+    if (needsPrivilege) {
+        SetShutdownPrivilege(false);
+    }
+    return accepted;
+}
+
+bool clsShutdown::SetShutdownPrivilege(bool enable) {
+    TokenHandle token;
+    if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, token.Receive()) == 0) {
+        ShowFailure(kTokenMessage);
+        return false;
+    }
+    LUID luid{};
+    if (LookupPrivilegeValueA(nullptr, kShutdownPrivilegeName, &luid) == 0) {
+        ShowFailure(kIdentifierMessage);
+        return false;
+    }
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Luid = luid;
+    privileges.Privileges[0].Attributes = enable ? SE_PRIVILEGE_ENABLED : 0;
+    if (AdjustTokenPrivileges(token.Get(), FALSE, &privileges, 0, nullptr, nullptr) == 0) {
+        ShowFailure(kAdjustmentMessage);
+        return false;
+    }
+    return true;
+}
