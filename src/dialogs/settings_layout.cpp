@@ -1,0 +1,80 @@
+#include "dialogs/settings_layout.h"
+
+#include "dialogs/settings_ids.h"
+
+namespace {
+
+using F = SettingsField;
+using K = ControlKind;
+namespace ids = settings_ids;
+
+constexpr int Text(SettingsField field) {
+    return ids::ForField(field);
+}
+constexpr int Check(SettingsCheck box) {
+    return ids::ForCheck(box);
+}
+constexpr int Label(int number) {
+    return ids::ForLabel(number);
+}
+
+}  // namespace
+
+const std::vector<ControlLayout>& SettingsLayout() {
+    static const std::vector<ControlLayout> kControls = {
+        {Check(SettingsCheck::Check1), K::CheckBox, L"设定关机时间", 240, 240, 1455, 375, 0},
+        {Check(SettingsCheck::Check2), K::CheckBox, L"每天定时关机", 240, 1920, 1455, 495, 0},
+        {Text(F::Text2), K::TextField, L"", 480, 2520, 1215, 375, 2},
+        {Label(1), K::Label, L"点", 2040, 2640, 375, 255, 0},
+        {Text(F::Text3), K::TextField, L"", 2640, 2520, 1215, 375, 2},
+        {Label(2), K::Label, L"分", 4080, 2640, 375, 255, 0},
+        {Check(SettingsCheck::Check3), K::CheckBox, L"每周定时关机", 240, 3000, 1455, 495, 0},
+        {Text(F::Text4), K::TextField, L"", 480, 4080, 1215, 375, 2},
+        {Label(3), K::Label, L"点", 2040, 4200, 375, 255, 0},
+        {Text(F::Text5), K::TextField, L"", 2640, 4080, 1215, 375, 2},
+        {Label(4), K::Label, L"分", 4080, 4200, 375, 255, 0},
+        {ids::kCombo1, K::WeekdayList, L"", 480, 3600, 1215, 300, 0},
+        {Check(SettingsCheck::Check4), K::CheckBox, L"每月定时关机", 240, 4560, 1455, 495, 0},
+        {Text(F::Text6), K::TextField, L"", 480, 5160, 1215, 375, 2},
+        {Label(5), K::Label, L"点", 2040, 5760, 375, 255, 0},
+        {Text(F::Text7), K::TextField, L"", 480, 5640, 1215, 375, 2},
+        {Label(6), K::Label, L"分", 4080, 5760, 375, 255, 0},
+        {Text(F::Text8), K::TextField, L"", 2640, 5640, 1215, 375, 2},
+        {Label(7), K::Label, L"号", 2040, 5280, 375, 255, 0},
+        {Check(SettingsCheck::Check5), K::CheckBox, L"每次开机运行多久自动关机", 240, 6120, 3615, 495, 0},
+        {Label(8), K::Label, L"分钟", 2040, 6840, 615, 255, 0},
+        {Text(F::Text9), K::TextField, L"", 480, 6720, 1215, 375, 0},
+        {ids::kCommand2, K::DefaultButton, L"确定", 1440, 7320, 1215, 375, 0},
+        {ids::kCommand3, K::CancelButton, L"取消", 3120, 7320, 1215, 375, 0},
+        {Text(F::Text11), K::TextField, L"", 2640, 1320, 1215, 375, 2},
+        {Text(F::Text10), K::TextField, L"", 480, 1320, 1215, 375, 2},
+        {Label(10), K::Label, L"分", 4080, 1440, 375, 255, 0},
+        {Label(11), K::Label, L"点", 2040, 1440, 375, 255, 0},
+        {Text(F::Text12), K::TextField, L"", 480, 720, 1215, 375, 4},
+        {Label(9), K::Label, L"年", 1800, 840, 375, 255, 0},
+        {Text(F::Text13), K::TextField, L"", 2280, 720, 615, 375, 2},
+        {Label(12), K::Label, L"月", 3000, 840, 375, 255, 0},
+        {Text(F::Text14), K::TextField, L"", 3240, 720, 615, 375, 2},
+        {Label(13), K::Label, L"日", 4080, 840, 375, 255, 0},
+    };
+    return kControls;
+}
+
+const std::vector<std::wstring>& WeekdayItems() {
+    static const std::vector<std::wstring> kItems = {L"周日", L"周一", L"周二", L"周三", L"周四", L"周五", L"周六"};
+    return kItems;
+}
+
+std::wstring TwinText(Action action, std::wstring_view shutdownText) {
+    const std::wstring_view from = ActionWord(Action::Shutdown);
+    const std::wstring_view to = ActionWord(action);
+    std::wstring result(shutdownText);
+    for (std::size_t at = result.find(from); at != std::wstring::npos; at = result.find(from, at + to.size())) {
+        result.replace(at, from.size(), to);
+    }
+    return result;
+}
+
+std::wstring DialogCaption(Action action) {
+    return TwinText(action, L"定时关机 - 设置");
+}

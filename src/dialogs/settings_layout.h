@@ -1,0 +1,34 @@
+// The look of a settings dialog: controls in tab order with their places in twips, and the twin captions.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "schedule/schedule_model.h"
+
+constexpr int kDialogWidthTwips = 4680;
+constexpr int kDialogHeightTwips = 7905;
+
+enum class ControlKind { CheckBox, TextField, Label, WeekdayList, DefaultButton, CancelButton };
+
+struct ControlLayout {
+    int id;
+    ControlKind kind;
+    const wchar_t* caption;  // as in the shutdown dialog; see TwinText
+    int left;
+    int top;
+    int width;
+    int height;
+    int maxChars;  // text fields only; 0 = no limit
+};
+
+// Every control, in tab order (labels included, though they take no focus).
+const std::vector<ControlLayout>& SettingsLayout();
+
+// The seven items of Combo1, Sunday first.
+const std::vector<std::wstring>& WeekdayItems();
+
+// A shutdown dialog's text as the action's dialog shows it ("关机" becomes "重启" for restart).
+std::wstring TwinText(Action action, std::wstring_view shutdownText);
+std::wstring DialogCaption(Action action);
