@@ -1,0 +1,93 @@
+// The main window: clock over the banner, the two schedule lists, the autostart box, the tray icon.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/win/unique_handle.h"
+#include "dialogs/win/settings_dialog.h"
+#include "platform/win32.h"
+#include "schedule/schedule_model.h"
+#include "scheduler/timer.h"
+#include "system/shutdown.h"
+#include "system/tray.h"
+
+class Form1 final : public 托盘::TrayWindow, public MainWindowLink {
+public:
+    explicit Form1(HINSTANCE instance);
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // Creates the window and its controls, still invisible; false when the system refuses.
+    bool Create();
+    // The start-up sequence; the window stays invisible when the argument string asks for the tray.
+    void Form_Load(const std::wstring& argumentString);
+    void Show(int showCommand);
+    bool StartedHidden() const { return startedHidden; }
+
+    // TrayWindow
+    HWND Handle() const override { return window; }
+    HICON Icon() const override { return smallIcon.get(); }
+    int WindowState() const override;
+    void SetWindowState(int state) override;
+    void SetVisible(bool visible) override;
+    int LastState() const override { return lastState; }
+    void AfterRestore() override;
+
+    // MainWindowLink
+    void ClearScheduleList(Action action) override;
+    void AddScheduleLine(Action action, const std::wstring& line) override;
+    void ShiJian() override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(int id, int code);
+
+    // Handlers
+    void Form_Resize(WPARAM sizeType);
+    bool Form_Unload();  // true cancels the close
+    void Command1_Click();
+    void Command2_Click();
+    void Check1_Click();
+    void Timer1_Timer();
+    void FillScheduleLists();
+    void SetCheck1(int value);
+    void EndSession();
+    [[noreturn]] void EndAtOnce();
+
+    // View
+    void CreateControls();
+    void ApplyLayout(int newDpi);
+    void PlaceWindow();
+    void LoadBanner();
+    void Paint();
+    LRESULT ColorStatic(HDC dc, HWND control);
+    HWND Control(int id) const { return GetDlgItem(window, id); }
+    HWND ListOf(Action action) const;
+    std::wstring ControlText(int id) const;
+    void SetControlText(int id, const std::wstring& text);
+
+    HINSTANCE instance;
+    HWND window = nullptr;
+    int dpi = 96;
+    std::int16_t lastState = 0;
+    bool startedHidden = false;
+    bool actionUnderWay = false;  // set once a due trigger has called the executor
+    std::wstring autostartCommand;
+
+    ScheduleModel model;
+    std::unique_ptr<Timer> Timer1;
+    std::unique_ptr<clsShutdown> executor;
+
+    UniqueIcon bigIcon;
+    UniqueIcon smallIcon;
+    UniqueFont clockFont;
+    UniqueFont listFont;
+    UniqueFont buttonFont;
+    UniqueFont defaultFont;
+    UniqueBitmap banner;  // scaled to the window's DPI
+    UniqueBrush bannerBrush;
+};

@@ -1,0 +1,54 @@
+// Program entry: one instance per executable, the main window, the message loop.
+#include "app/instance_name.h"
+#include "app/startup_args.h"
+#include "app/win/form1.h"
+#include "app/win/unique_handle.h"
+
+namespace {
+
+std::wstring ExecutablePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+int RunMessageLoop(HWND mainWindow) {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsSettingsDialogMessage(&message)) {
+            continue;
+        }
+        // Gives the main window keyboard navigation between its controls (Tab, Space).
+        if (IsWindow(mainWindow) && IsDialogMessageW(mainWindow, &message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // The mutex lives as long as the process; a second start of the same file finds it and leaves.
+    UniqueKernelHandle instanceMutex(CreateMutexW(nullptr, FALSE, InstanceMutexName(ExecutablePath()).c_str()));
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        return 0;
+    }
+    Form1 form(instance);
+    if (!form.Create()) {
+        return 1;
+    }
+    form.Form_Load(ArgumentString(GetCommandLineW()));
+    if (!form.StartedHidden()) {
+        form.Show(showCommand);
+    }
+    return RunMessageLoop(form.Handle());
+}
