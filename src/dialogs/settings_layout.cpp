@@ -5,7 +5,7 @@
 namespace {
 
 using F = SettingsField;
-using K = ControlKind;
+using K = SettingsControlKind;
 namespace ids = settings_ids;
 
 constexpr int Text(SettingsField field) {
@@ -20,8 +20,8 @@ constexpr int Label(int number) {
 
 }  // namespace
 
-const std::vector<ControlLayout>& SettingsLayout() {
-    static const std::vector<ControlLayout> kControls = {
+const std::vector<SettingsControl>& SettingsLayout() {
+    static const std::vector<SettingsControl> kControls = {
         {Check(SettingsCheck::Check1), K::CheckBox, L"设定关机时间", 240, 240, 1455, 375, 0},
         {Check(SettingsCheck::Check2), K::CheckBox, L"每天定时关机", 240, 1920, 1455, 495, 0},
         {Text(F::Text2), K::TextField, L"", 480, 2520, 1215, 375, 2},

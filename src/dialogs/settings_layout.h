@@ -10,11 +10,11 @@
 constexpr int kDialogWidthTwips = 4680;
 constexpr int kDialogHeightTwips = 7905;
 
-enum class ControlKind { CheckBox, TextField, Label, WeekdayList, DefaultButton, CancelButton };
+enum class SettingsControlKind { CheckBox, TextField, Label, WeekdayList, DefaultButton, CancelButton };
 
-struct ControlLayout {
+struct SettingsControl {
     int id;
-    ControlKind kind;
+    SettingsControlKind kind;
     const wchar_t* caption;  // as in the shutdown dialog; see TwinText
     int left;
     int top;
@@ -24,7 +24,7 @@ struct ControlLayout {
 };
 
 // Every control, in tab order (labels included, though they take no focus).
-const std::vector<ControlLayout>& SettingsLayout();
+const std::vector<SettingsControl>& SettingsLayout();
 
 // The seven items of Combo1, Sunday first.
 const std::vector<std::wstring>& WeekdayItems();

@@ -23,8 +23,8 @@ TEST(SettingsLayout, FocusMovesInTheDocumentedOrder) {
         ids::ForField(F::Text14),
     };
     std::vector<int> focusable;
-    for (const ControlLayout& control : SettingsLayout()) {
-        if (control.kind != ControlKind::Label) {
+    for (const SettingsControl& control : SettingsLayout()) {
+        if (control.kind != SettingsControlKind::Label) {
             focusable.push_back(control.id);
         }
     }
@@ -33,7 +33,7 @@ TEST(SettingsLayout, FocusMovesInTheDocumentedOrder) {
 
 TEST(SettingsLayout, IdsAreUniqueAndAvoidTheComboEditId) {
     std::set<int> seen;
-    for (const ControlLayout& control : SettingsLayout()) {
+    for (const SettingsControl& control : SettingsLayout()) {
         EXPECT_TRUE(seen.insert(control.id).second) << control.id;
         EXPECT_NE(control.id, 1001);
         EXPECT_LE(control.left + control.width, kDialogWidthTwips) << control.id;
