@@ -15,7 +15,7 @@ constexpr int kMinimized = 1;
 // The first form of the record: its size and the tip's place differ between 32-bit and 64-bit builds.
 static_assert(offsetof(NOTIFYICONDATAA, szTip) == (sizeof(void*) == 8 ? 40 : 24), "tip offset");
 static_assert(NOTIFYICONDATAA_V1_SIZE == (sizeof(void*) == 8 ? 104 : 88), "first form of NOTIFYICONDATAA");
-static_assert(offsetof(NOTIFYICONDATAA, uCallbackMessage) == (sizeof(void*) == 8 ? 24 : 12), "callback offset");
+static_assert(offsetof(NOTIFYICONDATAA, uCallbackMessage) == (sizeof(void*) == 8 ? 24 : 16), "callback offset");
 
 struct TrayState {
     TrayWindow* window = nullptr;
