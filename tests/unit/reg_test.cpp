@@ -223,7 +223,7 @@ TEST_F(RegTest, BinaryValuesReadAsSpacedHexPairs) {
 }
 
 TEST_F(RegTest, UnsupportedTypesWriteNothingAndSucceed) {
-    for (const DWORD type : {REG_NONE, DWORD{5}, DWORD{6}, DWORD{11}}) {
+    for (const DWORD type : {DWORD{REG_NONE}, DWORD{5}, DWORD{6}, DWORD{11}}) {
         EXPECT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, kTestKey, kTestValue, L"x", type)) << type;
         EXPECT_EQ(ReadRaw(kTestKey, kTestValue).result, ERROR_FILE_NOT_FOUND) << type;
     }
