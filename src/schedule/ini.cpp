@@ -1,0 +1,57 @@
+#include "schedule/ini.h"
+
+#include <array>
+#include <cstring>
+
+#include "platform/win32.h"
+#include "text/codepage.h"
+
+namespace ini {
+namespace {
+
+constexpr DWORD kBufferSize = 255;
+
+std::string Gbk(const std::wstring& text) {
+    return text::ToCodePage(text, text::kGbkCodePage);
+}
+
+// Drops a lead byte left alone at the end when a long value was cut inside a double-byte character.
+std::size_t WithoutLoneLeadByte(const char* bytes, std::size_t length) {
+    std::size_t position = 0;
+    while (position < length) {
+        const auto lead = static_cast<unsigned char>(bytes[position]);
+        const std::size_t step = (lead >= 0x81 && lead <= 0xFE) ? 2 : 1;
+        if (position + step > length) {
+            break;
+        }
+        position += step;
+    }
+    return position;
+}
+
+}  // namespace
+
+std::wstring SettingsPath(const std::wstring& folder) {
+    return folder + L"\\timer.ini";
+}
+
+std::wstring readIniValue(const std::wstring& file, const std::wstring& section, const std::wstring& key) {
+    // Zeroed, so that a byte the platform counts but leaves unwritten reads as the end of the value.
+    std::array<char, kBufferSize> buffer{};
+    const DWORD copied = GetPrivateProfileStringA(Gbk(section).c_str(), Gbk(key).c_str(), "", buffer.data(),
+                                                  kBufferSize, text::ToAnsi(file).c_str());
+    const std::size_t limit = copied < kBufferSize ? copied : kBufferSize - 1;
+    const std::size_t length = WithoutLoneLeadByte(buffer.data(), strnlen(buffer.data(), limit));
+    return text::FromCodePage(std::string_view(buffer.data(), length), text::kGbkCodePage);
+}
+
+std::int16_t writeIniValue(const std::wstring& file,
+                           const std::wstring& section,
+                           const std::wstring& key,
+                           const std::wstring& value) {
+    const BOOL written = WritePrivateProfileStringA(Gbk(section).c_str(), Gbk(key).c_str(), Gbk(value).c_str(),
+                                                    text::ToAnsi(file).c_str());
+    return written != FALSE ? 1 : 0;
+}
+
+}  // namespace ini
