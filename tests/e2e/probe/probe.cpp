@@ -1,0 +1,227 @@
+// Reads and drives the windows of another program in the same Wine prefix, for the end-to-end scripts.
+// Windows are found by a substring of their title ("=TITLE" for the whole title); controls by their id.
+// Output is UTF-8, one item per line. Exit status 0 on success, 1 when the window or control is missing.
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kTimeoutMs = 3000;
+
+void Print(const std::wstring& text) {
+    const std::wstring line = text + L"\n";
+    const int size = WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0, nullptr,
+                                         nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), bytes.data(), size, nullptr, nullptr);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+std::wstring TitleOf(HWND window) {
+    std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    title.resize(static_cast<std::size_t>(GetWindowTextW(window, title.data(), static_cast<int>(title.size()))));
+    return title;
+}
+
+struct Search {
+    std::wstring pattern;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<Search*>(context);
+    const std::wstring title = TitleOf(window);
+    const bool exact = !search->pattern.empty() && search->pattern[0] == L'=';
+    const bool matches = exact ? title == search->pattern.substr(1)
+                               : !title.empty() && title.find(search->pattern) != std::wstring::npos;
+    if (matches) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> FindAll(const std::wstring& pattern) {
+    Search search{pattern, {}};
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindOne(const std::wstring& pattern) {
+    const std::vector<HWND> all = FindAll(pattern);
+    return all.empty() ? nullptr : all.front();
+}
+
+long long Number(const std::wstring& text) {
+    return std::wcstoll(text.c_str(), nullptr, 0);
+}
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+std::wstring TextOf(HWND window) {
+    const auto length = static_cast<std::size_t>(Send(window, WM_GETTEXTLENGTH, 0, 0));
+    std::wstring text(length + 1, L'\0');
+    const auto got = static_cast<std::size_t>(
+        Send(window, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data())));
+    text.resize(got);
+    return text;
+}
+
+// Item texts of a list box or of a combo box's list.
+int PrintItems(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage) {
+    const auto count = static_cast<int>(Send(control, countMessage, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const auto length = static_cast<std::size_t>(Send(control, lengthMessage, static_cast<WPARAM>(i), 0));
+        std::wstring item(length + 1, L'\0');
+        const auto got = static_cast<std::size_t>(
+            Send(control, textMessage, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data())));
+        item.resize(got <= length ? got : length);
+        Print(item);
+    }
+    return 0;
+}
+
+int ListWindows() {
+    for (HWND window : FindAll(L"")) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        Print(std::to_wstring(reinterpret_cast<UINT_PTR>(window)) + L" " + std::to_wstring(pid) + L" " +
+              (IsWindowVisible(window) ? L"visible " : L"hidden ") + TitleOf(window));
+    }
+    return 0;
+}
+
+// Starts a program with exactly this command line (the shell cannot pass, say, two blanks before "/s").
+int Launch(const std::wstring& commandLine) {
+    std::wstring line = commandLine;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return 1;
+    }
+    Print(std::to_wstring(process.dwProcessId));
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 0;
+}
+
+int Terminate(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+    if (process == nullptr) {
+        return 1;
+    }
+    const BOOL done = TerminateProcess(process, 0);
+    CloseHandle(process);
+    return done ? 0 : 1;
+}
+
+int Usage() {
+    Print(L"usage: probe windows | count T | exists T | title T | pid T | state T | visible T [ID] |\n"
+          L"  text T ID | list T ID | combo T ID | check T ID | enabled T ID | rect T [ID] | children T |\n"
+          L"  post T MSG WPARAM LPARAM | click T ID | settext T ID TEXT | close T | terminate T |\n"
+          L"  launch COMMANDLINE");
+    return 2;
+}
+
+int Run(const std::vector<std::wstring>& args) {
+    if (args.empty()) {
+        return Usage();
+    }
+    const std::wstring& command = args[0];
+    if (command == L"windows") {
+        return ListWindows();
+    }
+    if (args.size() < 2) {
+        return Usage();
+    }
+    if (command == L"launch") {
+        return Launch(args[1]);
+    }
+    if (command == L"count") {
+        Print(std::to_wstring(FindAll(args[1]).size()));
+        return 0;
+    }
+    HWND window = FindOne(args[1]);
+    if (window == nullptr) {
+        return 1;
+    }
+    HWND target = window;
+    if (args.size() >= 3 && command != L"post") {
+        target = GetDlgItem(window, static_cast<int>(Number(args[2])));
+        if (target == nullptr && Number(args[2]) != 0) {
+            return 1;
+        }
+        if (target == nullptr) {
+            target = window;
+        }
+    }
+    if (command == L"exists") {
+        return 0;
+    }
+    if (command == L"title") {
+        Print(TitleOf(window));
+    } else if (command == L"pid") {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        Print(std::to_wstring(pid));
+    } else if (command == L"state") {
+        Print(IsIconic(window) ? L"1" : IsZoomed(window) ? L"2" : L"0");
+    } else if (command == L"visible") {
+        Print(IsWindowVisible(target) ? L"1" : L"0");
+    } else if (command == L"enabled") {
+        Print(IsWindowEnabled(target) ? L"1" : L"0");
+    } else if (command == L"text") {
+        Print(TextOf(target));
+    } else if (command == L"list") {
+        return PrintItems(target, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+    } else if (command == L"combo") {
+        return PrintItems(target, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+    } else if (command == L"check") {
+        Print(std::to_wstring(Send(target, BM_GETCHECK, 0, 0)));
+    } else if (command == L"rect") {
+        RECT rect{};
+        GetWindowRect(target, &rect);
+        Print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
+              std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top));
+    } else if (command == L"children") {
+        int count = 0;
+        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            count += IsWindowVisible(child) ? 1 : 0;
+        }
+        Print(std::to_wstring(count));
+    } else if (command == L"post" && args.size() == 5) {
+        return PostMessageW(window, static_cast<UINT>(Number(args[2])), static_cast<WPARAM>(Number(args[3])),
+                            static_cast<LPARAM>(Number(args[4])))
+                   ? 0
+                   : 1;
+    } else if (command == L"click") {
+        // Posted, so a modal box the click opens does not hold the probe.
+        return PostMessageW(target, BM_CLICK, 0, 0) ? 0 : 1;
+    } else if (command == L"settext" && args.size() == 4) {
+        Send(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[3].c_str()));
+    } else if (command == L"terminate") {
+        return Terminate(window);
+    } else if (command == L"close") {
+        return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    } else {
+        return Usage();
+    }
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::wstring> args(argv + 1, argv + argc);
+    return Run(args);
+}
