@@ -148,7 +148,7 @@ std::optional<Profile> Load(const std::string& path) {
         return std::nullopt;
     }
     std::string bytes;
-    char chunk[65536];
+    char chunk[4096];
     std::size_t count = 0;
     while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
         bytes.append(chunk, count);
