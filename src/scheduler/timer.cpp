@@ -55,8 +55,7 @@ bool Timer::StartTimer() {
     if (storedInterval <= 0) {
         return false;
     }
-    timerId = static_cast<std::int32_t>(
-        SetTimer(nullptr, 0, static_cast<UINT>(storedInterval), &mTimer::TimerProc));
+    timerId = static_cast<std::int32_t>(SetTimer(nullptr, 0, static_cast<UINT>(storedInterval), &mTimer::TimerProc));
     if (timerId == 0) {
         return false;
     }

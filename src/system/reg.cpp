@@ -23,7 +23,7 @@ constexpr DWORD kReadBufferSize = 1024;
 
 // Closes registryKeyHandle when an operation ends, however it ends.
 class KeyCloser {
-public:
+  public:
     KeyCloser() = default;
     ~KeyCloser() {
         if (registryKeyHandle != nullptr) {
@@ -90,7 +90,8 @@ std::wstring HexBytes(const BYTE* bytes, DWORD size) {
 
 std::wstring DecodeValue(DWORD valueType, const BYTE* buffer, DWORD size) {
     if (IsStringType(valueType)) {
-        return size == 0 ? std::wstring() : text::FromAnsi(std::string(reinterpret_cast<const char*>(buffer), size - 1));
+        return size == 0 ? std::wstring()
+                         : text::FromAnsi(std::string(reinterpret_cast<const char*>(buffer), size - 1));
     }
     if (valueType == REG_BINARY) {
         return HexBytes(buffer, size);
@@ -106,8 +107,11 @@ std::wstring DecodeValue(DWORD valueType, const BYTE* buffer, DWORD size) {
 
 }  // namespace
 
-bool writeRegistryValue(HKEY rootKey, const std::wstring& keyPath, const std::wstring& valueName,
-                        const RegistryData& data, DWORD valueType) {
+bool writeRegistryValue(HKEY rootKey,
+                        const std::wstring& keyPath,
+                        const std::wstring& valueName,
+                        const RegistryData& data,
+                        DWORD valueType) {
     SECURITY_ATTRIBUTES security{};
     security.nLength = sizeof(SECURITY_ATTRIBUTES);
     security.lpSecurityDescriptor = nullptr;
@@ -115,9 +119,9 @@ bool writeRegistryValue(HKEY rootKey, const std::wstring& keyPath, const std::ws
     std::string className = std::to_string(valueType);
     DWORD disposition = 0;
     KeyCloser closer;
-    lastRegistryResult = RegCreateKeyExA(rootKey, text::ToAnsi(keyPath).c_str(), 0, className.data(),
-                                         REG_OPTION_NON_VOLATILE, kKeyAccess, &security, &registryKeyHandle,
-                                         &disposition);
+    lastRegistryResult =
+        RegCreateKeyExA(rootKey, text::ToAnsi(keyPath).c_str(), 0, className.data(), REG_OPTION_NON_VOLATILE,
+                        kKeyAccess, &security, &registryKeyHandle, &disposition);
     if (lastRegistryResult != ERROR_SUCCESS) {
         registryKeyHandle = nullptr;
         return false;
@@ -134,7 +138,9 @@ bool writeRegistryValue(HKEY rootKey, const std::wstring& keyPath, const std::ws
     return lastRegistryResult == ERROR_SUCCESS;
 }
 
-std::wstring readRegistryValue(HKEY rootKey, const std::wstring& keyPath, const std::wstring& valueName,
+std::wstring readRegistryValue(HKEY rootKey,
+                               const std::wstring& keyPath,
+                               const std::wstring& valueName,
                                DWORD& valueType) {
     BYTE buffer[kReadBufferSize];
     std::fill(std::begin(buffer), std::end(buffer), static_cast<BYTE>(' '));

@@ -26,7 +26,7 @@ constexpr char kShutdownPrivilegeName[] = "SeShutdownPrivilege";
 constexpr std::int32_t kPrivilegedModes = EWX_SHUTDOWN | EWX_REBOOT | EWX_POWEROFF;
 
 class TokenHandle {
-public:
+  public:
     TokenHandle() = default;
     ~TokenHandle() {
         if (handle_ != nullptr) {
@@ -39,7 +39,7 @@ public:
     HANDLE* Receive() { return &handle_; }
     HANDLE Get() const { return handle_; }
 
-private:
+  private:
     HANDLE handle_ = nullptr;
 };
 

@@ -16,7 +16,7 @@ namespace {
 
 // What 黵 becomes in the ANSI code page: the two bytes a Western code page shows as "ü" and "r".
 TEST(ShutdownMessages, SurviveTheAnsiCodePage) {
-    const wchar_t* const texts[] = {kApplicationTitle, kTokenMessage,   kIdentifierMessage,
+    const wchar_t* const texts[] = {kApplicationTitle,  kTokenMessage,    kIdentifierMessage,
                                     kAdjustmentMessage, kEnablingMessage, kRefusalMessage};
     for (const wchar_t* message : texts) {
         const std::string bytes = text::ToAnsi(message);
@@ -72,16 +72,24 @@ const ShutdownCase kCases[] = {
     {"log off needs no privilege", 0, {}, {Exit(0)}, {}, true},
     {"force alone needs no privilege", 4, {}, {Exit(4)}, {}, true},
     {"token", 8, {SecurityStep::OpenToken}, {kOpen}, {kTokenMessage, kEnablingMessage}, false},
-    {"identifier", 8, {SecurityStep::LookupPrivilege}, {kOpen, kLookup, kClose},
-     {kIdentifierMessage, kEnablingMessage}, false},
-    {"adjustment", 2, {SecurityStep::AdjustPrivileges}, {kOpen, kLookup, Adjust(2), kClose},
-     {kAdjustmentMessage, kEnablingMessage}, false},
+    {"identifier",
+     8,
+     {SecurityStep::LookupPrivilege},
+     {kOpen, kLookup, kClose},
+     {kIdentifierMessage, kEnablingMessage},
+     false},
+    {"adjustment",
+     2,
+     {SecurityStep::AdjustPrivileges},
+     {kOpen, kLookup, Adjust(2), kClose},
+     {kAdjustmentMessage, kEnablingMessage},
+     false},
     {"refusal", 8, {SecurityStep::ExitWindows}, Concat({kEnable, {Exit(8)}, kDisable}), {kRefusalMessage}, false},
     {"refused log off", 0, {SecurityStep::ExitWindows}, {Exit(0)}, {kRefusalMessage}, false},
 };
 
 class ShutdownTest : public ::testing::TestWithParam<ShutdownCase> {
-protected:
+  protected:
     void SetUp() override {
         hostenv::ResetSecurity();
         hostenv::ResetMessageBoxes();
@@ -109,13 +117,16 @@ TEST_P(ShutdownTest, HostOnlyCallsAndReportsInOrder) {
     EXPECT_EQ(hostenv::OpenTokenCount(), 0) << "the token must be closed";
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, ShutdownTest, ::testing::ValuesIn(kCases), [](const ::testing::TestParamInfo<ShutdownCase>& caseInfo) {
-    std::string name = caseInfo.param.name;
-    for (char& c : name) {
-        c = c == ' ' ? '_' : c;
-    }
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Modes,
+                         ShutdownTest,
+                         ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<ShutdownCase>& caseInfo) {
+                             std::string name = caseInfo.param.name;
+                             for (char& c : name) {
+                                 c = c == ' ' ? '_' : c;
+                             }
+                             return name;
+                         });
 
 TEST(ShutdownDos, HostOnlyIssuesTheRequestWithoutPrivileges) {
     hostenv::ResetSecurity();

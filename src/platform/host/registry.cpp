@@ -16,7 +16,7 @@ struct RegistryKey {
 };
 
 struct RegistryState {
-    std::map<std::wstring, RegistryKey> keys;      // by upper-cased full path, "HKLM\SOFTWARE\..."
+    std::map<std::wstring, RegistryKey> keys;     // by upper-cased full path, "HKLM\SOFTWARE\..."
     std::map<std::uintptr_t, std::wstring> open;  // handle -> full path
     std::uintptr_t nextHandle = 0x1000;
     std::vector<hostenv::CreateKeyCall> createCalls;
@@ -138,12 +138,19 @@ void ResetRegistry() {
 
 }  // namespace hostenv
 
-LSTATUS RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR className, DWORD options, REGSAM access,
-                        const SECURITY_ATTRIBUTES* security, PHKEY result, LPDWORD disposition) {
-    State().createCalls.push_back(hostenv::CreateKeyCall{
-        Decode(className), options, access, security == nullptr ? 0 : security->nLength,
-        security != nullptr && security->lpSecurityDescriptor != nullptr,
-        security != nullptr && security->bInheritHandle != FALSE});
+LSTATUS RegCreateKeyExA(HKEY key,
+                        LPCSTR subKey,
+                        DWORD,
+                        LPSTR className,
+                        DWORD options,
+                        REGSAM access,
+                        const SECURITY_ATTRIBUTES* security,
+                        PHKEY result,
+                        LPDWORD disposition) {
+    State().createCalls.push_back(
+        hostenv::CreateKeyCall{Decode(className), options, access, security == nullptr ? 0 : security->nLength,
+                               security != nullptr && security->lpSecurityDescriptor != nullptr,
+                               security != nullptr && security->bInheritHandle != FALSE});
     const auto base = PathOf(key);
     if (!base || result == nullptr) {
         return ERROR_INVALID_HANDLE;

@@ -87,8 +87,12 @@ BOOL LookupPrivilegeValueA(LPCSTR systemName, LPCSTR name, LUID* luid) {
     return TRUE;
 }
 
-BOOL AdjustTokenPrivileges(HANDLE token, BOOL disableAll, TOKEN_PRIVILEGES* newState, DWORD bufferLength,
-                           TOKEN_PRIVILEGES* previousState, DWORD* returnLength) {
+BOOL AdjustTokenPrivileges(HANDLE token,
+                           BOOL disableAll,
+                           TOKEN_PRIVILEGES* newState,
+                           DWORD bufferLength,
+                           TOKEN_PRIVILEGES* previousState,
+                           DWORD* returnLength) {
     if (newState == nullptr) {
         Log("AdjustTokenPrivileges(disableAll=%d, newState=null)", disableAll);
         return FALSE;
