@@ -36,25 +36,35 @@ public:
     bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
 
     // Converts as much as possible; on an invalid or unmappable unit, appends `replacement` and skips
-    // `skip` input bytes.
+    // `skip` input bytes. The output buffer fits the whole result, so iconv walks the input once.
     std::string Run(const char* input, std::size_t length, const std::string& replacement, std::size_t skip) {
-        std::string output;
-        char buffer[256];
+        std::string output(length * 4 + 16, '\0');
+        std::size_t used = 0;
         char* in = const_cast<char*>(input);
         std::size_t inLeft = length;
         while (inLeft > 0) {
-            char* out = buffer;
-            std::size_t outLeft = sizeof buffer;
+            char* out = output.data() + used;
+            std::size_t outLeft = output.size() - used;
             const std::size_t result = iconv(handle_, &in, &inLeft, &out, &outLeft);
-            output.append(buffer, static_cast<std::size_t>(out - buffer));
-            if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                output += replacement;
-                const std::size_t step = skip < inLeft ? skip : inLeft;
-                in += step;
-                inLeft -= step;
-                iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+            used = output.size() - outLeft;
+            if (result != static_cast<std::size_t>(-1)) {
+                continue;
             }
+            if (errno == E2BIG) {
+                output.resize(output.size() * 2);
+                continue;
+            }
+            output.replace(used, replacement.size(), replacement);
+            used += replacement.size();
+            if (output.size() - used < 16) {
+                output.resize(output.size() * 2);
+            }
+            const std::size_t step = skip < inLeft ? skip : inLeft;
+            in += step;
+            inLeft -= step;
+            iconv(handle_, nullptr, nullptr, nullptr, nullptr);
         }
+        output.resize(used);
         return output;
     }
 
