@@ -11,10 +11,9 @@ write_ini <<INI
 [重启]
 每天定时重启=$t
 INI
-restart_before=$(ini_bytes)
 
 start_app
-wait_window "$MAIN_TITLE" 10 || fail "main window did not appear"
+wait_main_window
 list2_before=$(main_list $LIST2)
 
 xclick "$MAIN_TITLE" $COMMAND1
@@ -31,9 +30,9 @@ expect_eq "30" "$(dialog_probe text "$SHUTDOWN_DIALOG" $DLG_TEXT3)" "the minute 
 xdotool key Return
 wait_until 10 window_gone "=$SHUTDOWN_DIALOG" || fail "Enter did not close the dialog"
 
-expected=$(printf '%s\r\n' "[重启]" "每天定时重启=$t" "[关机]" "定时关机日期=" "定时关机时间=" "每天定时关机=23:30" \
-    "每周定时关机周几=" "每周定时关机时间=" "每月定时关机日期=" "每月定时关机时间=" "每次开机X分钟关机=" | iconv -f UTF-8 -t GBK | xxd -p)
-expect_eq "$expected" "$(ini_bytes | xxd -p)" "timer.ini holds the whole shutdown section in GBK, the restart one as before"
+expected=$(gbk_lines_hex "[重启]" "每天定时重启=$t" "[关机]" "定时关机日期=" "定时关机时间=" "每天定时关机=23:30" \
+    "每周定时关机周几=" "每周定时关机时间=" "每月定时关机日期=" "每月定时关机时间=" "每次开机X分钟关机=")
+expect_eq "$expected" "$(ini_hex)" "timer.ini holds the whole shutdown section in GBK, the restart one as before"
 expect_eq "23:30                 (每天定时关机)" "$(main_list $LIST1)" "List1 shows the 23:30 line"
 expect_eq "$list2_before" "$(main_list $LIST2)" "List2 untouched"
 app_running || fail "the program ended"
