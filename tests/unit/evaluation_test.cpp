@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <limits>
+#include <string>
+#include <vector>
+
+#include "text/dates.h"
 
 namespace {
 
@@ -226,6 +232,72 @@ TEST(FindDueTrigger, AfterStartComparesTheSignedCounter) {
             EXPECT_EQ(DueRow(L"2026-12-04", L"23:05:07", c.tick, model), c.due ? row : 0)
                 << c.minutes << " minutes, tick " << c.tick;
         }
+    }
+}
+
+std::wstring Printed(const wchar_t* format, int a, int b, int c = 0) {
+    wchar_t buffer[32];
+    std::swprintf(buffer, 32, format, a, b, c);
+    return buffer;
+}
+
+bool IsDueAt(const wchar_t* date, const std::wstring& time, const ScheduleModel& model) {
+    return FindDueTrigger(date, time, 0, model).has_value();
+}
+
+// Whatever form a stored time or a time caption has, the decision agrees with the "hhmm" renderer.
+TEST(FindDueTrigger, TimesAreReadLikeTheRenderer) {
+    std::vector<std::wstring> texts = {
+        L"9:05",    L" 09:05",     L"09:05 ",           L"0905", L"09-05", L"09:5",     L"x9:05", L"09:05:",
+        L"9:05:07", L"2026-12-04", L"2026-12-04 09:05", L"",     L"24:00", L"23:60:00", L"-1:05"};
+    for (int hour = 0; hour < 100; ++hour) {
+        for (int minute = 0; minute < 100; ++minute) {
+            texts.push_back(Printed(L"%02d:%02d", hour, minute));
+            texts.push_back(Printed(L"%02d:%02d:%02d", hour, minute, (hour + minute) % 61));
+        }
+    }
+    for (const std::wstring& stored : texts) {
+        const std::wstring storedKey = text::RenderTimeKey(stored);
+        const auto reading = text::ReadDateTime(stored);
+        const text::TimeOfDay near = reading && reading->time ? *reading->time : text::TimeOfDay{9, 5, 0};
+        for (const text::TimeOfDay& now : {near, text::TimeOfDay{0, 0, 0}, text::TimeOfDay{23, 59, 0}}) {
+            const std::wstring caption = text::FormatClock(now);
+            const bool expected = !stored.empty() && storedKey == text::FormatTimeKey(now);
+            ASSERT_EQ(IsDueAt(L"2026-12-04", caption, Shutdown(Daily(stored.c_str()))), expected)
+                << "stored \"" << stored << "\" at " << caption;
+        }
+        // The same text as the time caption, against its own rendering.
+        const bool captionReads = reading && reading->time;
+        const std::wstring daily = captionReads ? text::FormatShortTime(*reading->time) : stored;
+        ASSERT_EQ(IsDueAt(L"2026-12-04", stored, Shutdown(Daily(daily.c_str()))), captionReads)
+            << "caption \"" << stored << "\"";
+    }
+}
+
+// The same for dates: every year, month and day, valid or not, as a stored one-time date and as the caption.
+TEST(FindDueTrigger, DatesAreReadLikeTheRenderer) {
+    std::vector<std::wstring> texts = {L"2026-1-5", L"2026/12/04", L"2026.12.04", L" 2026-12-04", L"2026-12-04 12:00",
+                                       L"20261204", L"2026-12-4x", L"2026-12/04", L"12:00"};
+    for (const int year : {0, 1, 2027, 2028, 2100, 9999}) {
+        for (int month = 0; month <= 13; ++month) {
+            for (int day = 0; day <= 32; ++day) {
+                texts.push_back(Printed(L"%04d-%02d-%02d", year, month, day));
+            }
+        }
+    }
+    for (const std::wstring& stored : texts) {
+        const auto reading = text::ReadDateTime(stored);
+        const bool readsAsDate = reading && reading->date;
+        const text::CivilDate near = readsAsDate ? *reading->date : text::CivilDate{2028, 2, 29};
+        for (const text::CivilDate& today : {near, text::CivilDate{2028, 2, 29}}) {
+            const std::wstring caption = text::FormatIsoDate(today);
+            const bool expected = text::RenderDateKey(stored) + L"1200" == text::FormatDateKey(today) + L"1200";
+            ASSERT_EQ(FindDueTrigger(caption, L"12:00:30", 0, Shutdown(Once(stored.c_str(), L"12:00"))).has_value(),
+                      expected)
+                << "stored \"" << stored << "\" on " << caption;
+        }
+        ASSERT_EQ(FindDueTrigger(stored, L"12:00:30", 0, Shutdown(Daily(L"12:00"))).has_value(), readsAsDate)
+            << "caption \"" << stored << "\"";
     }
 }
 
