@@ -83,6 +83,7 @@ TEST(AutostartCommand, AddsASeparatorUnlessTheFolderIsADriveRoot) {
     } cases[] = {
         {L"D:\\工具\\乗定时", L"D:\\工具\\乗定时\\定时关机.exe /s"},
         {L"C:\\", L"C:\\定时关机.exe /s"},
+        {L"C:", L"C:\\定时关机.exe /s"},
         {L"C:\\A", L"C:\\A\\定时关机.exe /s"},
         {L"\\\\srv\\share", L"\\\\srv\\share\\定时关机.exe /s"},
     };
