@@ -33,6 +33,15 @@ const wchar_t* InitialText(SettingsField field) {
     }
 }
 
+// The text before the first `separator`, and the rest after it ("" when there is none).
+std::pair<std::wstring, std::wstring> SplitOnce(const std::wstring& text, wchar_t separator) {
+    const std::size_t at = text.find(separator);
+    if (at == std::wstring::npos) {
+        return {text, L""};
+    }
+    return {text.substr(0, at), text.substr(at + 1)};
+}
+
 }  // namespace
 
 const std::vector<SettingsField>& GovernedFields(SettingsCheck box) {
@@ -136,14 +145,16 @@ void SettingsModel::Form_Load(const text::CivilDate& today) {
     }
 }
 
-// A stored text without a date in it goes unchanged into all three fields; their filters keep the number
-// at its head.
+// A stored text without a date in it is cut at its first two "-" into year, month and day, so a value the
+// save wrote unchanged (a fraction in a field) comes back as it was; the filters keep each part's number.
 void SettingsModel::LoadDate(const std::wstring& stored) {
     const auto reading = text::ReadDateTime(stored);
     if (!reading || !reading->date) {
-        SetText(F::Text12, stored);
-        SetText(F::Text13, stored);
-        SetText(F::Text14, stored);
+        const auto [year, monthAndDay] = SplitOnce(stored, L'-');
+        const auto [month, day] = SplitOnce(monthAndDay, L'-');
+        SetText(F::Text12, year);
+        SetText(F::Text13, month);
+        SetText(F::Text14, day);
         return;
     }
     const text::CivilDate& date = *reading->date;
@@ -153,7 +164,7 @@ void SettingsModel::LoadDate(const std::wstring& stored) {
 }
 
 // An empty time leaves an empty hour (the filter makes it "0") and minute 0; a date alone is midnight;
-// a text that is no time goes unchanged into both fields.
+// a text that is no time is cut at its first ":" into hour and minute, as the date is cut above.
 void SettingsModel::LoadTime(const std::wstring& stored, SettingsField hour, SettingsField minute) {
     if (stored.empty()) {
         SetText(hour, L"");
@@ -162,8 +173,9 @@ void SettingsModel::LoadTime(const std::wstring& stored, SettingsField hour, Set
     }
     const auto reading = text::ReadDateTime(stored);
     if (!reading) {
-        SetText(hour, stored);
-        SetText(minute, stored);
+        const auto [hourText, minuteText] = SplitOnce(stored, L':');
+        SetText(hour, hourText);
+        SetText(minute, minuteText);
         return;
     }
     const text::TimeOfDay time = reading->time.value_or(text::TimeOfDay{});
