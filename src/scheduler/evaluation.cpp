@@ -63,7 +63,7 @@ class KeyText {
     KeyText& Number(std::int64_t value, std::size_t width = 1) {
         std::uint64_t magnitude = static_cast<std::uint64_t>(value);
         if (value < 0) {
-            *(chars + length++) = L'-';
+            chars[length++] = L'-';
             magnitude = 0u - magnitude;
         }
         std::size_t count = 1;
