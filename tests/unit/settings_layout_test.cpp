@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <vector>
 
 #include "dialogs/settings_ids.h"
@@ -29,17 +28,6 @@ TEST(SettingsLayout, FocusMovesInTheDocumentedOrder) {
         }
     }
     EXPECT_EQ(focusable, expected);
-}
-
-TEST(SettingsLayout, IdsAreUniqueAndAvoidTheComboEditId) {
-    std::set<int> seen;
-    for (const SettingsControl& control : SettingsLayout()) {
-        EXPECT_TRUE(seen.insert(control.id).second) << control.id;
-        EXPECT_NE(control.id, 1001);
-        EXPECT_LE(control.left + control.width, kDialogWidthTwips) << control.id;
-        EXPECT_LE(control.top + control.height, kDialogHeightTwips) << control.id;
-    }
-    EXPECT_EQ(seen.size(), 34u);
 }
 
 TEST(SettingsLayout, RestartTwinReplacesTheActionWordOnly) {

@@ -232,32 +232,4 @@ TEST(SettingsSave, DatesAndTimesTakeTheirWrittenForms) {
     EXPECT_EQ(f.target.lines[0], L"2100-03-07 09:05" + Blanks(4) + L"  (定时关机)");
 }
 
-TEST(SettingsSave, ReopenedDialogShowsWhatWasSaved) {
-    Fixture f;
-    f.model.SetCheck(C::Check1, 1);
-    f.model.SetCheck(C::Check3, 1);
-    f.model.SetCheck(C::Check4, 1);
-    const std::vector<std::pair<F, const wchar_t*>> typed = {
-        {F::Text12, L"2027"}, {F::Text13, L"2"},    {F::Text14, L"31"}, {F::Text10, L"7"},
-        {F::Text11, L"8"},    {F::Combo1, L"周六"}, {F::Text4, L"0"},   {F::Text5, L"0"},
-        {F::Text6, L"31"},    {F::Text7, L"12"},    {F::Text8, L"45"},
-    };
-    for (const auto& [field, text] : typed) {
-        f.model.SetText(field, text);
-    }
-    f.Save();
-
-    SettingsModel reopened(Action::Shutdown, f.folder.path());
-    reopened.Form_Load(kToday);
-    EXPECT_EQ(reopened.Check(C::Check1), 1);
-    EXPECT_EQ(reopened.Check(C::Check2), 0);
-    EXPECT_EQ(reopened.Check(C::Check3), 1);
-    EXPECT_EQ(reopened.Check(C::Check4), 1);
-    EXPECT_EQ(reopened.Check(C::Check5), 0);
-    for (const auto& [field, text] : typed) {
-        const std::wstring expected = field == F::Text14 ? L"28" : text;
-        EXPECT_EQ(reopened.Text(field), expected) << "field " << IndexOf(field);
-    }
-}
-
 }  // namespace
