@@ -127,7 +127,7 @@ int Terminate(HWND window) {
 
 int Usage() {
     Print(L"usage: probe windows | count T | exists T | title T | pid T | state T | visible T [ID] |\n"
-          L"  text T ID | list T ID | combo T ID | check T ID | enabled T ID | rect T [ID] | children T |\n"
+          L"  focus T | text T ID | list T ID | combo T ID | check T ID | enabled T ID | rect T [ID] | children T |\n"
           L"  post T MSG WPARAM LPARAM | click T ID | settext T ID TEXT | close T | terminate T |\n"
           L"  launch COMMANDLINE");
     return 2;
@@ -178,6 +178,14 @@ int Run(const std::vector<std::wstring>& args) {
         Print(IsIconic(window) ? L"1" : IsZoomed(window) ? L"2" : L"0");
     } else if (command == L"visible") {
         Print(IsWindowVisible(target) ? L"1" : L"0");
+    } else if (command == L"focus") {
+        // The id of the control with the keyboard focus in the window's thread.
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || info.hwndFocus == nullptr) {
+            return 1;
+        }
+        Print(std::to_wstring(GetDlgCtrlID(info.hwndFocus)));
     } else if (command == L"enabled") {
         Print(IsWindowEnabled(target) ? L"1" : L"0");
     } else if (command == L"text") {
