@@ -11,8 +11,8 @@ std::wstring ExpectedCommand() {
 
 bool IsRegistered(const std::wstring& command) {
     DWORD valueType = REG_SZ;
-    std::wstring value = reg::readRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName,
-                                                valueType);
+    std::wstring value =
+        reg::readRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, valueType);
     const std::size_t nul = value.find(L'\0');
     if (nul != std::wstring::npos) {
         value.resize(nul);

@@ -11,13 +11,13 @@
 namespace {
 
 class AutostartBox : public testing::Test {
-protected:
+  protected:
     void SetUp() override { Remove(); }
     void TearDown() override { Remove(); }
     static void Remove() { reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName); }
     static void Store(const std::wstring& data) {
-        ASSERT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, data,
-                                            REG_SZ));
+        ASSERT_TRUE(
+            reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, data, REG_SZ));
     }
     static std::wstring Stored() {
         DWORD type = REG_SZ;
@@ -46,12 +46,9 @@ TEST_F(AutostartBox, OnlyTheExactCommandCountsAsRegistered) {
         const wchar_t* stored;
         bool registered;
     } cases[] = {
-        {L"D:\\Tools\\Timer\\timer.exe /s", true},
-        {L"D:\\Tools\\Other\\timer.exe /s", false},
-        {L"D:\\Tools\\Timer\\other.exe /s", false},
-        {L"d:\\tools\\timer\\timer.exe /s", false},
-        {L"\"D:\\Tools\\Timer\\timer.exe\" /s", false},
-        {L"D:\\Tools\\Timer\\timer.exe", false},
+        {L"D:\\Tools\\Timer\\timer.exe /s", true},      {L"D:\\Tools\\Other\\timer.exe /s", false},
+        {L"D:\\Tools\\Timer\\other.exe /s", false},     {L"d:\\tools\\timer\\timer.exe /s", false},
+        {L"\"D:\\Tools\\Timer\\timer.exe\" /s", false}, {L"D:\\Tools\\Timer\\timer.exe", false},
     };
     for (const auto& c : cases) {
         Store(c.stored);

@@ -10,9 +10,8 @@ TEST(MainLayout, TwipsBecomePhysicalPixels) {
     struct Case {
         int twips, dpi, pixels;
     } const cases[] = {
-        {6480, 96, 432}, {5655, 96, 377}, {15, 96, 1},    {6480, 120, 540}, {5655, 120, 471},
-        {6480, 144, 648}, {5655, 144, 566}, {6480, 192, 864}, {5655, 192, 754}, {7, 96, 0},
-        {8, 96, 1},
+        {6480, 96, 432},  {5655, 96, 377},  {15, 96, 1},      {6480, 120, 540}, {5655, 120, 471}, {6480, 144, 648},
+        {5655, 144, 566}, {6480, 192, 864}, {5655, 192, 754}, {7, 96, 0},       {8, 96, 1},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " twips at " << c.dpi << " DPI";
@@ -24,7 +23,7 @@ TEST(MainLayout, TwipsBecomePhysicalPixels) {
 
 TEST(MainLayout, ControlsInTabOrderWithTheirTexts) {
     const auto& controls = MainControls();
-    const int expectedIds[] = {kLabel1Id, kLabel2Id, kList1Id,  kFrame1Id, kCommand1Id,
+    const int expectedIds[] = {kLabel1Id, kLabel2Id, kList1Id,  kFrame1Id,  kCommand1Id,
                                kCheck1Id, kList2Id,  kFrame2Id, kCommand2Id};
     std::set<int> ids;
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -72,8 +71,8 @@ TEST(MainLayout, ClockLabelsLieOnTheBanner) {
 }
 
 TEST(MainLayout, FontSizesInPoints) {
-    EXPECT_EQ(FontHeight(ControlFont::Clock, 96), -29);  // 21.75 pt
-    EXPECT_EQ(FontHeight(ControlFont::List, 96), -16);   // 12 pt
+    EXPECT_EQ(FontHeight(ControlFont::Clock, 96), -29);   // 21.75 pt
+    EXPECT_EQ(FontHeight(ControlFont::List, 96), -16);    // 12 pt
     EXPECT_EQ(FontHeight(ControlFont::Button, 96), -14);  // 10.5 pt
     EXPECT_EQ(FontHeight(ControlFont::Clock, 144), -44);
     EXPECT_EQ(FontHeight(ControlFont::List, 192), -32);

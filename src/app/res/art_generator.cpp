@@ -62,7 +62,8 @@ Rgba IconSample(double x, double y) {
         }
     }
     const double minute = SegmentDistance(x, y, cx, cy, cx, cy - 0.30);
-    const double hourHand = SegmentDistance(x, y, cx, cy, cx - 0.19 * std::sin(M_PI / 3), cy - 0.19 * std::cos(M_PI / 3));
+    const double hourHand =
+        SegmentDistance(x, y, cx, cy, cx - 0.19 * std::sin(M_PI / 3), cy - 0.19 * std::cos(M_PI / 3));
     if (minute < 0.04 || hourHand < 0.05) {
         color = Over(white, color);
     }

@@ -14,7 +14,7 @@
 #include "system/tray.h"
 
 class Form1 final : public 托盘::TrayWindow, public MainWindowLink {
-public:
+  public:
     explicit Form1(HINSTANCE instance);
     ~Form1() override;
     Form1(const Form1&) = delete;
@@ -41,10 +41,11 @@ public:
     void AddScheduleLine(Action action, const std::wstring& line) override;
     void ShiJian() override;
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
+    void OnDpiChanged(int newDpi, const RECT& suggested);
 
     // Handlers
     void Form_Resize(WPARAM sizeType);

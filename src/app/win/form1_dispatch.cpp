@@ -89,13 +89,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 EndSession();
             }
             return 0;
-        case kDpiChanged: {
-            ApplyLayout(HIWORD(wParam));
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        case kDpiChanged:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        }
         case WM_DESTROY:
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             window = nullptr;
@@ -104,6 +100,13 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
+}
+
+// Moved to a monitor of another DPI: lay out again and take the size Windows suggests.
+void Form1::OnDpiChanged(int newDpi, const RECT& suggested) {
+    ApplyLayout(newDpi);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::OnCommand(int id, int code) {

@@ -7,7 +7,7 @@
 
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using Type = typename Traits::Type;
 
     UniqueHandle() = default;
@@ -31,7 +31,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     void Close() {
         if (Traits::IsValid(handle_)) {
             Traits::Close(handle_);

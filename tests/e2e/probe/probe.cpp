@@ -13,8 +13,8 @@ constexpr UINT kTimeoutMs = 3000;
 
 void Print(const std::wstring& text) {
     const std::wstring line = text + L"\n";
-    const int size = WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0, nullptr,
-                                         nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), bytes.data(), size, nullptr, nullptr);
     DWORD written = 0;
@@ -126,10 +126,11 @@ int Terminate(HWND window) {
 }
 
 int Usage() {
-    Print(L"usage: probe windows | count T | exists T | title T | pid T | state T | visible T [ID] |\n"
-          L"  focus T | text T ID | list T ID | combo T ID | check T ID | enabled T ID | rect T [ID] | children T |\n"
-          L"  post T MSG WPARAM LPARAM | click T ID | settext T ID TEXT | close T | terminate T |\n"
-          L"  launch COMMANDLINE");
+    Print(
+        L"usage: probe windows | count T | exists T | title T | pid T | state T | visible T [ID] |\n"
+        L"  focus T | text T ID | list T ID | combo T ID | check T ID | enabled T ID | rect T [ID] | children T |\n"
+        L"  post T MSG WPARAM LPARAM | click T ID | settext T ID TEXT | close T | terminate T |\n"
+        L"  launch COMMANDLINE");
     return 2;
 }
 
