@@ -5,15 +5,16 @@
 #include <memory>
 #include <string>
 
+#include "app/clock_tick.h"
+#include "app/main_layout.h"
 #include "app/win/unique_handle.h"
 #include "dialogs/win/settings_dialog.h"
 #include "platform/win32.h"
 #include "schedule/schedule_model.h"
 #include "scheduler/timer.h"
-#include "system/shutdown.h"
 #include "system/tray.h"
 
-class Form1 final : public 托盘::TrayWindow, public MainWindowLink {
+class Form1 final : public 托盘::TrayWindow, public MainWindowLink, public ClockLabels {
   public:
     explicit Form1(HINSTANCE instance);
     ~Form1() override;
@@ -40,6 +41,11 @@ class Form1 final : public 托盘::TrayWindow, public MainWindowLink {
     void ClearScheduleList(Action action) override;
     void AddScheduleLine(Action action, const std::wstring& line) override;
     void ShiJian() override;
+
+    // ClockLabels
+    void SetCaptions(const std::wstring& date, const std::wstring& time) override;
+    std::wstring DateCaption() const override { return ControlText(kLabel1Id); }
+    std::wstring TimeCaption() const override { return ControlText(kLabel2Id); }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,12 +82,11 @@ class Form1 final : public 托盘::TrayWindow, public MainWindowLink {
     int dpi = 96;
     std::int16_t lastState = 0;
     bool startedHidden = false;
-    bool actionUnderWay = false;  // set once a due trigger has called the executor
     std::wstring autostartCommand;
 
     ScheduleModel model;
     std::unique_ptr<Timer> Timer1;
-    std::unique_ptr<clsShutdown> executor;
+    ClockTick clockTick;  // holds the executor, created on first use
 
     UniqueIcon bigIcon;
     UniqueIcon smallIcon;

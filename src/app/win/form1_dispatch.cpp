@@ -15,6 +15,11 @@ std::wstring Form1::ControlText(int id) const {
     return text;
 }
 
+void Form1::SetCaptions(const std::wstring& date, const std::wstring& time) {
+    SetControlText(kLabel1Id, date);
+    SetControlText(kLabel2Id, time);
+}
+
 void Form1::SetControlText(int id, const std::wstring& text) {
     SetWindowTextW(Control(id), text.c_str());
 }

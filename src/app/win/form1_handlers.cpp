@@ -6,8 +6,6 @@
 #include "app/win/form1.h"
 #include "platform/program_path.h"
 #include "schedule/loader.h"
-#include "scheduler/evaluation.h"
-#include "text/dates.h"
 
 void Form1::Form_Load(const std::wstring& argumentString) {
     autostartCommand = autostart::ExpectedCommand();
@@ -82,27 +80,9 @@ void Form1::Check1_Click() {
 }
 
 void Form1::Timer1_Timer() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    SetControlText(kLabel1Id, text::FormatIsoDate({now.wYear, now.wMonth, now.wDay}));
-    SetControlText(kLabel2Id, text::FormatClock({now.wHour, now.wMinute, now.wSecond}));
-    // The executor's failure box keeps ticks coming; the action already requested is not asked again.
-    if (actionUnderWay) {
-        return;
+    if (clockTick.Run(*this, model, *Timer1)) {
+        EndAtOnce();
     }
-    const auto due = FindDueTrigger(ControlText(kLabel1Id), ControlText(kLabel2Id),
-                                    static_cast<std::int32_t>(GetTickCount()), model);
-    if (!due) {
-        return;
-    }
-    actionUnderWay = true;
-    if (!executor) {
-        executor = std::make_unique<clsShutdown>();
-    }
-    executor->ShutDownNTbasedWindows(ShutDownModeFor(due->action));
-    Timer1->Enabled(false);
-    托盘::removeTrayIcon();
-    EndAtOnce();
 }
 
 // Windows is ending the session: nothing to ask, only the icon to take away.
