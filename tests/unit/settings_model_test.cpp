@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <algorithm>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "schedule/ini.h"
 #include "support/temp_folder.h"
 #include "text/codepage.h"
 
@@ -14,203 +17,244 @@ namespace {
 
 using F = SettingsField;
 using C = SettingsCheck;
+using Texts = std::vector<std::wstring>;
 
-const text::CivilDate kToday{2026, 5, 7};
+// Each box's fields, in the order its interlock treats them.
+const std::vector<F> kGroups[kSettingsCheckCount] = {{F::Text10, F::Text11, F::Text12, F::Text13, F::Text14},
+                                                     {F::Text2, F::Text3},
+                                                     {F::Combo1, F::Text4, F::Text5},
+                                                     {F::Text6, F::Text7, F::Text8},
+                                                     {F::Text9}};
 
-void WriteIni(const testsupport::TempFolder& folder, const std::wstring& content) {
-    folder.WriteBytes(L"timer.ini", text::ToCodePage(content, text::kGbkCodePage));
+std::string Gbk(const std::wstring& text) {
+    return text::ToCodePage(text, text::kGbkCodePage);
+}
+std::wstring Blanks(std::size_t count) {
+    return std::wstring(count, L' ');
 }
 
-struct LoadCase {
-    const char* name;
-    Action action;
-    const wchar_t* ini;  // nullptr: no file at all
-    std::vector<int> checks;
-    std::vector<std::pair<F, const wchar_t*>> texts;
-};
-
-const std::vector<std::pair<F, const wchar_t*>> kNewDialogTexts = {
-    {F::Text12, L"2026"}, {F::Text13, L"5"}, {F::Text14, L"7"},    {F::Text10, L"23"}, {F::Text11, L"0"},
-    {F::Text2, L"23"},    {F::Text3, L"0"},  {F::Combo1, L"周日"}, {F::Text4, L"23"},  {F::Text5, L"0"},
-    {F::Text6, L"1"},     {F::Text7, L"23"}, {F::Text8, L"0"},     {F::Text9, L"480"},
-};
-
-const LoadCase kLoadCases[] = {
-    {"NoFile", Action::Shutdown, nullptr, {0, 0, 0, 0, 0}, kNewDialogTexts},
-    {"EmptyFile", Action::Shutdown, L"", {0, 0, 0, 0, 0}, kNewDialogTexts},
-    {"DateWithTime",
-     Action::Shutdown,
-     L"[关机]\r\n定时关机日期=2027-12-25\r\n定时关机时间=8:05\r\n",
-     {1, 0, 0, 0, 0},
-     {{F::Text12, L"2027"}, {F::Text13, L"12"}, {F::Text14, L"25"}, {F::Text10, L"8"}, {F::Text11, L"5"}}},
-    {"TimeWithoutDateIsIgnored",
-     Action::Shutdown,
-     L"[关机]\r\n定时关机日期=\r\n定时关机时间=22:15\r\n",
-     {0, 0, 0, 0, 0},
-     {{F::Text12, L"2026"}, {F::Text13, L"5"}, {F::Text14, L"7"}, {F::Text10, L"23"}, {F::Text11, L"0"}}},
-    {"DateWithoutTime",
-     Action::Shutdown,
-     L"[关机]\r\n定时关机日期=2026-05-01\r\n",
-     {1, 0, 0, 0, 0},
-     {{F::Text12, L"2026"}, {F::Text13, L"5"}, {F::Text14, L"1"}, {F::Text10, L"0"}, {F::Text11, L"0"}}},
-    {"Daily",
-     Action::Shutdown,
-     L"[关机]\r\n每天定时关机=07:30\r\n",
-     {0, 1, 0, 0, 0},
-     {{F::Text2, L"7"}, {F::Text3, L"30"}}},
-    {"WeekdayWithoutTime",
-     Action::Shutdown,
-     L"[关机]\r\n每周定时关机周几=周三\r\n",
-     {0, 0, 1, 0, 0},
-     {{F::Combo1, L"周三"}, {F::Text4, L"0"}, {F::Text5, L"0"}}},
-    {"WeekdayNotInTheList",
-     Action::Shutdown,
-     L"[关机]\r\n每周定时关机周几=星期三上午\r\n每周定时关机时间=08:30\r\n",
-     {0, 0, 1, 0, 0},
-     {{F::Combo1, L"星期三上午"}, {F::Text4, L"8"}, {F::Text5, L"30"}}},
-    // Trail bytes 0x5C and 0x5D must survive the trip through the file.
-    {"WeekdayWithAwkwardGbkBytes",
-     Action::Shutdown,
-     L"[关机]\r\n每周定时关机周几=乗乚]\r\n每周定时关机时间=23:05\r\n",
-     {0, 0, 1, 0, 0},
-     {{F::Combo1, L"乗乚]"}, {F::Text4, L"23"}, {F::Text5, L"5"}}},
-    {"MonthlyDayNotANumber",
-     Action::Shutdown,
-     L"[关机]\r\n每月定时关机日期=abc\r\n每月定时关机时间=08:00\r\n",
-     {0, 0, 0, 1, 0},
-     {{F::Text6, L"0"}, {F::Text7, L"8"}, {F::Text8, L"0"}}},
-    // Texts the save keeps unchanged (a fraction in a field) come back split at their separators.
-    {"TimeThatIsNoTime",
-     Action::Shutdown,
-     L"[关机]\r\n每天定时关机=0.5:0\r\n",
-     {0, 1, 0, 0, 0},
-     {{F::Text2, L"0.5"}, {F::Text3, L"0"}}},
-    {"DateThatIsNoDate",
-     Action::Shutdown,
-     L"[关机]\r\n定时关机日期=2027-1.5-x9\r\n定时关机时间=abc\r\n",
-     {1, 0, 0, 0, 0},
-     {{F::Text12, L"2027"}, {F::Text13, L"1.5"}, {F::Text14, L"0"}, {F::Text10, L"0"}, {F::Text11, L"0"}}},
-    {"MinutesNotANumber",
-     Action::Shutdown,
-     L"[关机]\r\n每次开机X分钟关机=abc\r\n",
-     {0, 0, 0, 0, 1},
-     {{F::Text9, L"0"}}},
-    {"MinutesWithLeadingZero",
-     Action::Shutdown,
-     L"[关机]\r\n每次开机X分钟关机=0480\r\n",
-     {0, 0, 0, 0, 1},
-     {{F::Text9, L"480"}}},
-    {"OtherSectionIsNotRead",
-     Action::Shutdown,
-     L"[重启]\r\n每天定时重启=21:00\r\n每次开机X分钟重启=90\r\n",
-     {0, 0, 0, 0, 0},
-     {{F::Text2, L"23"}, {F::Text9, L"480"}}},
-    {"RestartReadsItsOwnKeys",
-     Action::Restart,
-     L"[关机]\r\n每天定时关机=22:00\r\n[重启]\r\n每天定时重启=21:09\r\n每次开机X分钟重启=90\r\n",
-     {0, 1, 0, 0, 1},
-     {{F::Text2, L"21"}, {F::Text3, L"9"}, {F::Text9, L"90"}}},
-};
-
-class SettingsLoad : public ::testing::TestWithParam<LoadCase> {};
-
-TEST_P(SettingsLoad, ShowsTheFileThroughFiltersAndInterlocks) {
-    const LoadCase& c = GetParam();
-    testsupport::TempFolder folder;
-    if (c.ini != nullptr) {
-        WriteIni(folder, c.ini);
-    }
-    SettingsModel model(c.action, folder.path());
-    model.Form_Load(kToday);
-
-    for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
-        const auto box = static_cast<C>(i);
-        EXPECT_EQ(model.Check(box), c.checks[i]) << "Check" << i + 1;
-        for (F field : GovernedFields(box)) {
-            EXPECT_EQ(model.Enabled(field), c.checks[i] == 1) << "field " << IndexOf(field);
-            EXPECT_EQ(model.Background(field), c.checks[i] == 1 ? kWindowBackground : kButtonFace);
+// All texts, box by box: "hour minute year month day | hour minute | weekday hour minute | day hour minute | minutes".
+std::wstring Shown(const SettingsModel& model) {
+    std::wstring shown;
+    for (const auto& group : kGroups) {
+        for (F field : group) {
+            shown += model.Text(field) + L" ";
         }
+        shown += L"| ";
     }
-    for (const auto& [field, expected] : c.texts) {
-        EXPECT_EQ(model.Text(field), expected) << "field " << IndexOf(field);
+    return shown.substr(0, shown.size() - 3);
+}
+
+// Types texts written as Shown writes them, up to where the words end.
+void Type(SettingsModel& model, const std::wstring& texts) {
+    std::wistringstream words(texts);
+    std::wstring word;
+    for (const auto& group : kGroups) {
+        for (F field : group) {
+            if (!(words >> word)) {
+                return;
+            }
+            model.SetText(field, word);
+        }
+        words >> word;  // "|"
     }
 }
 
-std::string CaseName(const ::testing::TestParamInfo<LoadCase>& param) {
-    return param.param.name;
+// Each box's value, or '?' when its fields are not all enabled on the window colour (value 1) or all disabled on
+// the button face (any other value).
+std::string Boxes(const SettingsModel& model) {
+    std::string boxes;
+    for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
+        const bool on = model.Check(static_cast<C>(i)) == 1;
+        char mark = static_cast<char>('0' + model.Check(static_cast<C>(i)));
+        for (F field : kGroups[i]) {
+            if (model.Enabled(field) != on || model.Background(field) != (on ? kWindowBackground : kButtonFace)) {
+                mark = '?';
+            }
+        }
+        boxes += mark;
+    }
+    return boxes;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SettingsLoad, ::testing::ValuesIn(kLoadCases), CaseName);
+// A dialog loaded on 2026-05-07 from `ini` (nullptr: no file), standing in for the main window its save reports to.
+struct Dialog : SaveTarget {
+    explicit Dialog(Action of = Action::Shutdown, const wchar_t* ini = nullptr) : action(of), model(of, folder.path()) {
+        if (ini != nullptr) {
+            WriteIni(ini);
+        }
+        model.Form_Load({2026, 5, 7});
+    }
+    void ClearList() override { calls.push_back(L"clear"); }
+    void AddLine(const std::wstring& line) override { Record(line); }
+    void Reload() override { Record(L"reload"); }
+    void Record(const std::wstring& call) {
+        calls.push_back(call);
+        sections.push_back(Section(action));
+    }
+    void WriteIni(const std::wstring& content) const { folder.WriteBytes(L"timer.ini", Gbk(content)); }
+    void Save(int currentYear = 2026) { model.Command2_Click(currentYear, *this); }
 
-TEST(SettingsLoad, TodaysLeadingZerosGoThroughTheFilter) {
+    // The eight values of a section, in key order.
+    Texts Section(Action of) const {
+        const ActionKeys& k = KeysFor(of);
+        Texts values;
+        for (const wchar_t* key : {k.onceDate, k.onceTime, k.dailyTime, k.weeklyDay, k.weeklyTime, k.monthlyDay,
+                                   k.monthlyTime, k.bootMinutes}) {
+            values.push_back(ini::readIniValue(ini::SettingsPath(folder.path()), k.section, key));
+        }
+        return values;
+    }
+
     testsupport::TempFolder folder;
-    SettingsModel model(Action::Shutdown, folder.path());
-    model.Form_Load({2026, 1, 9});
-    EXPECT_EQ(model.Text(F::Text13), L"1");
-    EXPECT_EQ(model.Text(F::Text14), L"9");
-    // "01" and "09" each changed the field, and the filter's replacement ran it once more.
-    EXPECT_EQ(model.FilterRuns(F::Text13), 2);
-    EXPECT_EQ(model.FilterRuns(F::Text14), 2);
-    EXPECT_EQ(model.FilterRuns(F::Text12), 1);
-}
-
-struct FilterCase {
-    const wchar_t* typed;
-    const wchar_t* shown;
+    Action action;
+    SettingsModel model;
+    Texts calls;                  // each line by its text
+    std::vector<Texts> sections;  // the action's section at each line and at the reload
 };
 
-// Typed, pasted or deleted into a field that shows "0".
-const FilterCase kFilterCases[] = {
-    {L"05", L"5"},        {L"0a", L"0"},  {L"", L"0"},     {L"480x", L"480"}, {L"-5", L"-5"},
-    {L"1.5", L"1.5"},     {L"1.", L"1"},  {L"1 2", L"12"}, {L"&H1F", L"31"},  {L"&O17", L"15"},
-    {L"12345", L"12345"}, {L"99", L"99"}, {L"abc", L"0"},  {L" 7", L"7"},     {L"+3", L"3"},
+const wchar_t kBothSections[] =
+    L"[关机]\r\n定时关机时间=22:15\r\n每天定时关机=07:30\r\n[重启]\r\n每天定时重启=21:09\r\n每次开机X分钟重启=90\r\n";
+const wchar_t kNewDialog[] = L"23 0 2026 5 7 | 23 0 | 周日 23 0 | 1 23 0 | 480";
+
+// Action, timer.ini (nullptr: none), boxes, texts. A one-time time without its date is not read.
+const std::tuple<Action, const wchar_t*, const char*, const wchar_t*> kLoadCases[] = {
+    {Action::Shutdown, nullptr, "00000", kNewDialog},
+    {Action::Shutdown, L"[关机]\r\n定时关机日期=2027-12-25\r\n定时关机时间=8:05\r\n", "10000",
+     L"8 5 2027 12 25 | 23 0 | 周日 23 0 | 1 23 0 | 480"},
+    // Empty time keys, a day that is no number and minutes with a leading zero and a tail.
+    {Action::Shutdown,
+     L"[关机]\r\n定时关机日期=2026-05-01\r\n每周定时关机周几=周三\r\n每月定时关机日期=abc\r\n"
+     L"每月定时关机时间=08:00\r\n每次开机X分钟关机=0480x\r\n",
+     "10111", L"0 0 2026 5 1 | 23 0 | 周三 0 0 | 0 8 0 | 480"},
+    {Action::Shutdown, kBothSections, "01000", L"23 0 2026 5 7 | 7 30 | 周日 23 0 | 1 23 0 | 480"},
+    {Action::Restart, kBothSections, "01001", L"23 0 2026 5 7 | 21 9 | 周日 23 0 | 1 23 0 | 90"},
+    // What a save kept unchanged (a fraction in a field) is cut at its separators. A weekday outside the list, with
+    // GBK trail bytes 0x5C and 0x5D.
+    {Action::Shutdown,
+     L"[关机]\r\n定时关机日期=2027-1.5-x9\r\n定时关机时间=abc\r\n每天定时关机=0.5:0\r\n每周定时关机周几=乗乚]\r\n"
+     L"每周定时关机时间=23:05\r\n",
+     "11100", L"0 0 2027 1.5 0 | 0.5 0 | 乗乚] 23 5 | 1 23 0 | 480"},
 };
 
-TEST(SettingsFilter, KeepsThePlainNumberAtTheHeadAndRunsOnceMoreOnlyAfterAReplacement) {
-    for (const FilterCase& c : kFilterCases) {
-        testsupport::TempFolder folder;
-        SettingsModel model(Action::Shutdown, folder.path());
-        ASSERT_EQ(model.Text(F::Text3), L"0");
-        model.SetText(F::Text3, c.typed);
-        EXPECT_EQ(model.Text(F::Text3), c.shown) << "typed \"" << text::ToCodePage(c.typed, 65001) << '"';
-        const int expectedRuns = std::wstring(c.typed) == c.shown ? 1 : 2;
-        EXPECT_EQ(model.FilterRuns(F::Text3), expectedRuns) << text::ToCodePage(c.typed, 65001);
+TEST(SettingsLoad, ShowsTheActionsSectionThroughFiltersAndInterlocks) {
+    for (const auto& [action, ini, boxes, shown] : kLoadCases) {
+        SCOPED_TRACE(ini == nullptr ? "no file" : text::ToCodePage(ini, 65001));
+        Dialog dialog(action, ini);
+        EXPECT_EQ(Boxes(dialog.model), boxes);
+        EXPECT_EQ(Shown(dialog.model), shown);
     }
 }
 
-TEST(SettingsFilter, SameTextIsNoChangeAndTheWeekdayIsNotFiltered) {
-    testsupport::TempFolder folder;
-    SettingsModel model(Action::Shutdown, folder.path());
+TEST(SettingsFilter, KeepsTheNumberAtTheHeadRunsAgainOnlyAfterAReplacementAndSparesTheWeekday) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"05", L"5"},  {L"", L"0"},      {L"abc", L"0"}, {L"480x", L"480"},
+        {L"-5", L"-5"}, {L"1.5", L"1.5"}, {L"99", L"99"}, {L"&H1F", L"31"},
+    };
+    for (const auto& [typed, shown] : cases) {
+        SettingsModel model(Action::Shutdown, L"");
+        model.SetText(F::Text3, typed);
+        SCOPED_TRACE(text::ToCodePage(typed, 65001));
+        EXPECT_EQ(model.Text(F::Text3), shown);
+        EXPECT_EQ(model.FilterRuns(F::Text3), std::wstring(typed) == shown ? 1 : 2);
+    }
+    // The text a field already holds is no change; the weekday takes any text.
+    SettingsModel model(Action::Shutdown, L"");
     model.SetText(F::Text2, L"23");
-    EXPECT_EQ(model.FilterRuns(F::Text2), 0);
     model.SetText(F::Combo1, L"明天 abc");
+    EXPECT_EQ(model.FilterRuns(F::Text2), 0);
     EXPECT_EQ(model.Text(F::Combo1), L"明天 abc");
-    EXPECT_EQ(model.FilterRuns(F::Combo1), 0);
 }
 
 TEST(SettingsInterlock, EachBoxSwitchesExactlyItsOwnFieldsAndKeepsTheirTexts) {
     for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
-        const auto box = static_cast<C>(i);
-        testsupport::TempFolder folder;
-        SettingsModel model(Action::Shutdown, folder.path());
-        const std::set<F> own(GovernedFields(box).begin(), GovernedFields(box).end());
-        model.SetText(GovernedFields(box).back(), L"42");
-
-        model.SetCheck(box, 1);
-        for (std::size_t f = 0; f < kSettingsFieldCount; ++f) {
-            const auto field = static_cast<F>(f);
-            const bool mine = own.count(field) == 1;
-            EXPECT_EQ(model.Enabled(field), mine) << "Check" << i + 1 << " field " << f;
-            EXPECT_EQ(model.Background(field), mine ? kWindowBackground : kButtonFace);
-        }
-
-        model.SetCheck(box, i % 2 == 0 ? 0 : 2);  // any value but 1 disables
-        for (F field : own) {
-            EXPECT_FALSE(model.Enabled(field));
-            EXPECT_EQ(model.Background(field), kButtonFace);
-        }
-        EXPECT_EQ(model.Text(GovernedFields(box).back()), L"42");
+        SettingsModel model(Action::Shutdown, L"");
+        model.SetText(kGroups[i].back(), L"42");
+        model.SetCheck(static_cast<C>(i), 1);
+        std::string expected = "00000";
+        expected[i] = '1';
+        EXPECT_EQ(Boxes(model), expected);
+        expected[i] = i % 2 == 0 ? '0' : '2';  // any value but 1 disables
+        model.SetCheck(static_cast<C>(i), expected[i] - '0');
+        EXPECT_EQ(Boxes(model), expected);
+        EXPECT_EQ(model.Text(kGroups[i].back()), L"42");
     }
+}
+
+// Typed, current year, corrected.
+const std::tuple<const wchar_t*, int, const wchar_t*> kCorrections[] = {
+    {L"24 75 2020 13 0 | -1 5 | 周日 99 60 | 0 24 -3 | 20001", 2026,
+     L"23 59 2026 12 1 | 0 5 | 周日 23 59 | 1 23 0 | 20000"},
+    {L"23 59 2200 0 99 | 0.5 0 | 周日 0 0 | 32 0 59 | -5", 2026, L"23 59 2100 1 31 | 0.5 0 | 周日 0 0 | 31 0 59 | 0"},
+    {L"0 0 2100 4 31 | 23 0 | 周日 23 0 | 31 23 0 | 20000", 2026,
+     L"0 0 2100 4 30 | 23 0 | 周日 23 0 | 31 23 0 | 20000"},
+    {L"23 0 2026 11 31", 2026, L"23 0 2026 11 30 | 23 0 | 周日 23 0 | 1 23 0 | 480"},
+    {L"23 0 2026 12 31", 2026, L"23 0 2026 12 31 | 23 0 | 周日 23 0 | 1 23 0 | 480"},
+    {L"23 0 2028 2 30", 2026, L"23 0 2028 2 29 | 23 0 | 周日 23 0 | 1 23 0 | 480"},
+    // February's length follows the corrected year; the upper bound is tested after the raised lower one.
+    {L"23 0 2024 2 29", 2027, L"23 0 2027 2 28 | 23 0 | 周日 23 0 | 1 23 0 | 480"},
+    {L"23 0 2104 2 29", 2026, L"23 0 2100 2 28 | 23 0 | 周日 23 0 | 1 23 0 | 480"},
+    {L"23 0 2020 2 29", 2101, L"23 0 2100 2 28 | 23 0 | 周日 23 0 | 1 23 0 | 480"},
+};
+
+TEST(SettingsSave, CorrectsEveryFieldCheckedOrNot) {
+    for (const auto& [typed, currentYear, corrected] : kCorrections) {
+        SCOPED_TRACE(text::ToCodePage(typed, 65001));
+        Dialog dialog;
+        Type(dialog.model, typed);
+        dialog.Save(currentYear);
+        EXPECT_EQ(Shown(dialog.model), corrected);
+        // Nothing was checked: no value, no line.
+        EXPECT_EQ(dialog.Section(Action::Shutdown), Texts(8));
+        EXPECT_EQ(dialog.calls, (Texts{L"clear", L"reload"}));
+    }
+}
+
+TEST(SettingsSave, AllFiveInOrderEachLineAfterTheEmptyWritesAndBeforeItsOwnKeysInItsOwnSection) {
+    Dialog dialog;
+    dialog.WriteIni(L"[关机]\r\n每天定时关机=06:00\r\n每次开机X分钟关机=90\r\n[重启]\r\n每天定时重启=21:00\r\n");
+    for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
+        dialog.model.SetCheck(static_cast<C>(i), 1);
+    }
+    dialog.Save();
+    EXPECT_EQ(
+        dialog.calls,
+        (Texts{L"clear", L"2026-05-07 23:00" + Blanks(4) + L"  (定时关机)", L"23:00" + Blanks(15) + L"  (每天定时关机)",
+               L"周日 23:00" + Blanks(12) + L"(每周定时关机)", L"1号 23:00" + Blanks(12) + L" (每月定时关机)",
+               L"480" + Blanks(17) + L"  (每次开机480分钟关机)", L"reload"}));
+    // At each line the keys of the earlier triggers hold their values; at the reload all of them do.
+    const Texts saved = {L"2026-05-07", L"23:00", L"23:00", L"周日", L"23:00", L"1", L"23:00", L"480"};
+    const std::ptrdiff_t keysWritten[] = {0, 2, 3, 5, 7, 8};
+    ASSERT_EQ(dialog.sections.size(), 6u);
+    for (std::size_t i = 0; i < 6; ++i) {
+        Texts expected = saved;
+        std::fill(expected.begin() + keysWritten[i], expected.end(), L"");
+        EXPECT_EQ(dialog.sections[i], expected) << "call " << i + 2;
+    }
+    EXPECT_EQ(dialog.Section(Action::Restart)[2], L"21:00");
+}
+
+TEST(SettingsSave, RestartWritesItsSectionInGbkAfterTheUntouchedOtherOneAndCutsOnlyTheLine) {
+    const std::wstring shutdown = L"[关机]\r\n每天定时关机=22:00\r\n每周定时关机周几=周三\r\n";
+    const std::wstring weekday = L"每个星期三的上午和下午都要重启";
+    Dialog dialog(Action::Restart);
+    dialog.WriteIni(shutdown);
+    for (C box : {C::Check1, C::Check2, C::Check3, C::Check5}) {
+        dialog.model.SetCheck(box, 1);
+    }
+    // A fractional hour passes the bounds and is no time of day: the joined text is kept as it is.
+    Type(dialog.model, L"9 5 2100 3 7 | .5 0 | " + weekday + L" 8 30 | 1 23 0 | 0");
+    dialog.Save();
+    EXPECT_EQ(dialog.calls,
+              (Texts{L"clear", L"2100-03-07 09:05" + Blanks(4) + L"  (定时重启)",
+                     L"0.5:0" + Blanks(15) + L"  (每天定时重启)", L"每个星期三的上午和下午都要重启 08:3(每周定时重启)",
+                     L"0" + Blanks(19) + L"  (每次开机0分钟重启)", L"reload"}));
+    const std::string bytes = dialog.folder.ReadBytes(L"timer.ini");
+    EXPECT_EQ(bytes,
+              Gbk(shutdown + L"[重启]\r\n定时重启日期=2100-03-07\r\n定时重启时间=09:05\r\n每天定时重启=0.5:0\r\n" +
+                  L"每周定时重启周几=" + weekday + L"\r\n每周定时重启时间=08:30\r\n每月定时重启日期=\r\n" +
+                  L"每月定时重启时间=\r\n每次开机X分钟重启=0\r\n"));
+    EXPECT_NE(bytes.find("\xC3\xBF\xCC\xEC\xB6\xA8\xCA\xB1\xD6\xD8\xC6\xF4=0.5:0"), std::string::npos);
 }
 
 }  // namespace
