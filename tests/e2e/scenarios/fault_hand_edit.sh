@@ -20,7 +20,7 @@ wait_early_in_minute
 minute=$(date +%H:%M)
 printf '[关机]\r\n每天定时关机=%s\r\n每次开机X分钟关机=1\r\n[重启]\r\n每天定时重启=%s\r\n' "$minute" "$t" | gbk >"$APP_DIR/timer.ini"
 hand_made=$(md5sum <"$APP_DIR/timer.ini")
-ticks_pass 3
+ticks_pass 2
 [ "$(date +%H:%M)" == "$minute" ] || log "note: the minute turned while ticking; the after-start trigger still was due"
 app_running && log "ok: the hand-made triggers do not act" || fail "a trigger read behind the program's back acted"
 expect_eq "" "$(main_list $LIST1)" "List1 stays empty"
