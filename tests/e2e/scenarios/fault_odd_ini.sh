@@ -28,7 +28,7 @@ expect_match "每天定时关机=$t" "$(ini_bytes | iconv -f GBK -t UTF-8 -c)" "
 # The undecodable day of the month is a set key, so the dialog checked its box and the save wrote it
 # corrected to day 1 at the emptied time's 00:00.
 expect_eq "$(daily_line "$t" 重启)
-1号 00:00            (每月定时重启)" "$(main_list $LIST2)" "invalid GBK: List2 after the save"
+1号 00:00             (每月定时重启)" "$(main_list $LIST2)" "invalid GBK: List2 after the save"
 expect_eq "$list1" "$(main_list $LIST1)" "invalid GBK: List1 after the save"
 still_running "invalid GBK, saved"
 stop_app
