@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "text/codepage.h"
@@ -13,62 +16,54 @@
 
 namespace {
 
-constexpr wchar_t kTestKeyParent[] = L"SOFTWARE\\TimerUnitTest";
+using reg::kAutostartValueName;
+using reg::kRunKeyPath;
+using Bytes = std::vector<std::uint8_t>;
+
 // 乗 ends in the byte 0x5C in code page 936, the same byte as the separator.
 constexpr wchar_t kTestKey[] = L"SOFTWARE\\TimerUnitTest\\乗定时\\子键";
+constexpr wchar_t kMissingKey[] = L"SOFTWARE\\TimerUnitTest\\无此键";
 constexpr wchar_t kTestValue[] = L"测试值";
 
-// The raw bytes and type of a value, read past the module.
-struct RawValue {
-    LONG result;
-    DWORD type;
-    std::string bytes;
-};
-
-RawValue ReadRaw(const std::wstring& keyPath, const std::wstring& name) {
-    HKEY key = nullptr;
-    RawValue raw{RegOpenKeyExA(HKEY_LOCAL_MACHINE, text::ToAnsi(keyPath).c_str(), 0, KEY_READ, &key), REG_NONE, {}};
-    if (raw.result != ERROR_SUCCESS) {
-        return raw;
-    }
-    std::vector<BYTE> buffer(4096);
-    auto size = static_cast<DWORD>(buffer.size());
-    raw.result = RegQueryValueExA(key, text::ToAnsi(name).c_str(), nullptr, &raw.type, buffer.data(), &size);
-    if (raw.result == ERROR_SUCCESS) {
-        raw.bytes.assign(reinterpret_cast<const char*>(buffer.data()), size);
-    }
-    RegCloseKey(key);
-    return raw;
-}
-
-bool KeyOpens(const std::wstring& keyPath) {
+// A value's bytes read past the module (with no name, nothing unless the key opens); nothing when missing.
+std::optional<std::string> RawBytes(const std::wstring& keyPath, const std::wstring& name = L"") {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, text::ToAnsi(keyPath).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return false;
+        return std::nullopt;
     }
+    BYTE buffer[4096];
+    DWORD size = name.empty() ? 0 : sizeof buffer;
+    const LONG result = name.empty()
+                            ? ERROR_SUCCESS
+                            : RegQueryValueExA(key, text::ToAnsi(name).c_str(), nullptr, nullptr, buffer, &size);
     RegCloseKey(key);
-    return true;
+    return result == ERROR_SUCCESS ? std::optional(std::string(reinterpret_cast<const char*>(buffer), size))
+                                   : std::nullopt;
 }
 
-std::wstring Read(const std::wstring& keyPath, const std::wstring& name, DWORD expected = REG_SZ) {
-    DWORD type = expected;
-    return reg::readRegistryValue(HKEY_LOCAL_MACHINE, keyPath, name, type);
+bool Write(const std::wstring& keyPath, const std::wstring& name, const reg::RegistryData& data, DWORD type) {
+    return reg::writeRegistryValue(HKEY_LOCAL_MACHINE, keyPath, name, data, type);
+}
+
+// The text read back, whose type must be the one expected (also when nothing is found).
+std::wstring Read(const std::wstring& keyPath, const std::wstring& name, DWORD type = REG_SZ) {
+    const DWORD expected = type;
+    std::wstring result = reg::readRegistryValue(HKEY_LOCAL_MACHINE, keyPath, name, type);
+    EXPECT_EQ(type, expected) << name;
+    return result;
 }
 
 class RegTest : public ::testing::Test {
   protected:
-    void SetUp() override {
 #ifndef _WIN32
+    void SetUp() override {
         hostenv::ResetRegistry();
-#endif
     }
+#endif
     void TearDown() override {
-        reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName);
+        reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, kRunKeyPath, kAutostartValueName);
 #ifdef _WIN32
-        const std::wstring paths[] = {kTestKey, L"SOFTWARE\\TimerUnitTest\\乗定时", kTestKeyParent};
-        for (const auto& path : paths) {
-            RegDeleteKeyA(HKEY_LOCAL_MACHINE, text::ToAnsi(path).c_str());
-        }
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\TimerUnitTest");
 #else
         EXPECT_EQ(hostenv::OpenRegistryKeyCount(), 0) << "a key was left open";
 #endif
@@ -77,179 +72,104 @@ class RegTest : public ::testing::Test {
 };
 
 TEST(AutostartCommand, AddsASeparatorUnlessTheFolderIsADriveRoot) {
-    const struct {
-        const wchar_t* folder;
-        const wchar_t* expected;
-    } cases[] = {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"D:\\工具\\乗定时", L"D:\\工具\\乗定时\\定时关机.exe /s"},
         {L"C:\\", L"C:\\定时关机.exe /s"},
         {L"C:", L"C:\\定时关机.exe /s"},
-        {L"C:\\A", L"C:\\A\\定时关机.exe /s"},
-        {L"\\\\srv\\share", L"\\\\srv\\share\\定时关机.exe /s"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(reg::AutostartCommand(c.folder, L"定时关机"), c.expected) << c.folder;
+    for (const auto& [folder, expected] : cases) {
+        EXPECT_EQ(reg::AutostartCommand(folder, L"定时关机"), expected) << folder;
     }
 }
 
-TEST(FormatHex8, GivesEightUpperCaseDigits) {
-    const struct {
-        double number;
-        const wchar_t* expected;
-    } cases[] = {
-        {0, L"00000000"},         {10, L"0000000A"},           {255, L"000000FF"},          {4096, L"00001000"},
-        {305419896, L"12345678"}, {3735928559.0, L"DEADBEEF"}, {4294967295.0, L"FFFFFFFF"}, {4294967296.0, L"00000000"},
+TEST(FormatHex8, GivesEightUpperCaseDigitsOfTheIntegerPartModulo2To32) {
+    const std::pair<double, const wchar_t*> cases[] = {
+        {0, L"00000000"},
         {10.9, L"0000000A"},
+        {3735928559.0, L"DEADBEEF"},
+        {4294967295.0, L"FFFFFFFF"},
+        {4294967296.0, L"00000000"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(reg::formatHex8(c.number), c.expected) << c.number;
+    for (const auto& [number, expected] : cases) {
+        EXPECT_EQ(reg::formatHex8(number), expected) << number;
     }
 }
 
-TEST_F(RegTest, AutostartValueRoundTripsInCodePage936) {
-    const std::wstring command = reg::AutostartCommand(L"D:\\工具\\乗定时", L"定时关机");
-    ASSERT_TRUE(
-        reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, command, REG_SZ));
-    EXPECT_EQ(reg::lastRegistryResult, ERROR_SUCCESS);
-
-    const RawValue raw = ReadRaw(reg::kRunKeyPath, reg::kAutostartValueName);
-    ASSERT_EQ(raw.result, ERROR_SUCCESS);
-    EXPECT_EQ(raw.type, REG_SZ);
-    EXPECT_EQ(raw.bytes, text::ToCodePage(command, 936) + '\0');
-
-    DWORD type = REG_SZ;
-    EXPECT_EQ(reg::readRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, type), command);
-    EXPECT_EQ(type, REG_SZ);
-
-    // Writing again replaces the data.
-    const std::wstring other = reg::AutostartCommand(L"C:\\", L"timer");
-    ASSERT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, other, REG_SZ));
-    EXPECT_EQ(Read(reg::kRunKeyPath, reg::kAutostartValueName), L"C:\\timer.exe /s");
-}
-
-TEST_F(RegTest, DeleteRemovesTheValueButKeepsTheKey) {
-    ASSERT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, L"x", REG_SZ));
-    EXPECT_TRUE(reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName));
-    EXPECT_EQ(reg::lastRegistryResult, ERROR_SUCCESS);
-    EXPECT_EQ(ReadRaw(reg::kRunKeyPath, reg::kAutostartValueName).result, ERROR_FILE_NOT_FOUND);
-    EXPECT_TRUE(KeyOpens(reg::kRunKeyPath));
-
-    EXPECT_FALSE(reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName));
-    EXPECT_EQ(reg::lastRegistryResult, ERROR_FILE_NOT_FOUND);
-    EXPECT_FALSE(reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, L"SOFTWARE\\TimerUnitTest\\无此键", kTestValue));
-    EXPECT_EQ(reg::lastRegistryResult, ERROR_FILE_NOT_FOUND);
-}
-
-TEST_F(RegTest, ReadOfSomethingMissingIsEmptyAndKeepsTheExpectedType) {
-    DWORD type = REG_SZ;
-    EXPECT_EQ(reg::readRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, type), L"");
-    EXPECT_EQ(type, REG_SZ);
-    type = REG_DWORD;
-    EXPECT_EQ(reg::readRegistryValue(HKEY_LOCAL_MACHINE, L"SOFTWARE\\TimerUnitTest\\无此键", kTestValue, type), L"");
-    EXPECT_EQ(type, REG_DWORD);
-}
-
-TEST_F(RegTest, StringsAreTrimmedAndMustFitTheBuffer) {
+// Strings go out in code page 936 with their NUL, come back trimmed, and must fit the 1024-byte buffer.
+TEST_F(RegTest, ValuesAreStoredAsTheirTypeAndReadBackAsText) {
     const struct {
-        std::wstring data;
-        std::wstring expected;
+        reg::RegistryData data;
+        DWORD type;
+        std::string bytes;  // for strings: the code page 936 form plus NUL
+        std::wstring text;
     } cases[] = {
-        {L"  定时 关机  ", L"定时 关机"},
-        {L"", L""},
-        {L"   ", L""},
-        {std::wstring(1023, L'a'), std::wstring(1023, L'a')},
-        {std::wstring(1024, L'a'), L""},
-        {std::wstring(511, L'关') + L"a", std::wstring(511, L'关') + L"a"},
+        {std::wstring(L"  乗定时 关机  "), REG_SZ, {}, L"乗定时 关机"},
+        {std::wstring(L"   "), REG_SZ, {}, L""},
+        {std::wstring(1023, L'a'), REG_SZ, {}, std::wstring(1023, L'a')},
+        {std::wstring(1024, L'a'), REG_SZ, {}, L""},
+        {std::wstring(511, L'关') + L"a", REG_SZ, {}, std::wstring(511, L'关') + L"a"},
+        {305419896.0, REG_DWORD, "\x78\x56\x34\x12", L"305419896"},
+        {4294967295.0, REG_DWORD, "\xFF\xFF\xFF\xFF", L"4294967295"},
+        {Bytes{0x00, 0x0F, 0xA0, 0xFF}, REG_BINARY, std::string("\x00\x0F\xA0\xFF", 4), L"00 0F A0 FF"},
     };
     for (const auto& c : cases) {
-        ASSERT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, kTestKey, kTestValue, c.data, REG_SZ));
-        EXPECT_EQ(Read(kTestKey, kTestValue), c.expected) << c.data.size();
+        SCOPED_TRACE(c.text.substr(0, 12) + L"/" + std::to_wstring(c.type));
+        const auto* textData = std::get_if<std::wstring>(&c.data);
+        ASSERT_TRUE(Write(kTestKey, kTestValue, c.data, c.type));
+        EXPECT_EQ(RawBytes(kTestKey, kTestValue),
+                  textData != nullptr ? text::ToCodePage(*textData, 936) + '\0' : c.bytes);
+        EXPECT_EQ(Read(kTestKey, kTestValue, c.type), c.text);
     }
-    // The first write created the missing parents.
-    EXPECT_TRUE(KeyOpens(kTestKeyParent));
-    EXPECT_TRUE(KeyOpens(L"SOFTWARE\\TimerUnitTest\\乗定时"));
 }
 
-TEST_F(RegTest, DwordValuesAreStoredLittleEndianAndReadInDecimal) {
-    const struct {
-        double number;
-        const char* bytes;
-        const wchar_t* text;
-    } cases[] = {
-        {0, "\x00\x00\x00\x00", L"0"},
-        {1, "\x01\x00\x00\x00", L"1"},
-        {305419896, "\x78\x56\x34\x12", L"305419896"},
-        {4294967295.0, "\xFF\xFF\xFF\xFF", L"4294967295"},
-    };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, kTestKey, kTestValue, c.number, REG_DWORD));
-        const RawValue raw = ReadRaw(kTestKey, kTestValue);
-        EXPECT_EQ(raw.type, REG_DWORD);
-        EXPECT_EQ(raw.bytes, std::string(c.bytes, 4)) << c.number;
-        DWORD type = REG_DWORD;
-        EXPECT_EQ(reg::readRegistryValue(HKEY_LOCAL_MACHINE, kTestKey, kTestValue, type), c.text);
-        EXPECT_EQ(type, REG_DWORD);
-    }
+TEST_F(RegTest, OutOfRangeDwordsAndUnsupportedTypesWriteNothing) {
     for (const double number : {-1.0, 4294967296.0}) {
-        EXPECT_FALSE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, kTestKey, L"其他", number, REG_DWORD));
+        EXPECT_FALSE(Write(kTestKey, kTestValue, number, REG_DWORD)) << number;
         EXPECT_EQ(reg::lastRegistryResult, ERROR_FILE_NOT_FOUND);
-        EXPECT_EQ(ReadRaw(kTestKey, L"其他").result, ERROR_FILE_NOT_FOUND) << number;
     }
-}
-
-TEST_F(RegTest, BinaryValuesReadAsSpacedHexPairs) {
-    const struct {
-        std::vector<std::uint8_t> bytes;
-        const wchar_t* text;
-    } cases[] = {
-        {{0x00, 0x0F, 0xA0, 0xFF}, L"00 0F A0 FF"},
-        {{0x5C}, L"5C"},
-        {{}, L""},
-    };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, kTestKey, kTestValue, c.bytes, REG_BINARY));
-        EXPECT_EQ(ReadRaw(kTestKey, kTestValue).bytes, std::string(c.bytes.begin(), c.bytes.end()));
-        EXPECT_EQ(Read(kTestKey, kTestValue, REG_BINARY), c.text);
-    }
-}
-
-TEST_F(RegTest, UnsupportedTypesWriteNothingAndSucceed) {
     for (const DWORD type : {DWORD{REG_NONE}, DWORD{5}, DWORD{6}, DWORD{11}}) {
-        EXPECT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, kTestKey, kTestValue, L"x", type)) << type;
-        EXPECT_EQ(ReadRaw(kTestKey, kTestValue).result, ERROR_FILE_NOT_FOUND) << type;
+        EXPECT_TRUE(Write(kTestKey, kTestValue, std::wstring(L"x"), type)) << type;
     }
+    EXPECT_TRUE(RawBytes(kTestKey)) << "the key is created all the same";
+    EXPECT_FALSE(RawBytes(kTestKey, kTestValue));
+}
+
+TEST_F(RegTest, AutostartValueIsReplacedThenDeletedLeavingTheKey) {
+    const std::wstring command = reg::AutostartCommand(L"D:\\工具\\乗定时", L"定时关机");
+    ASSERT_TRUE(Write(kRunKeyPath, kAutostartValueName, command, REG_SZ));
+    ASSERT_TRUE(Write(kRunKeyPath, kAutostartValueName, std::wstring(L"C:\\timer.exe /s"), REG_SZ));
+    EXPECT_EQ(reg::lastRegistryResult, ERROR_SUCCESS);
+    EXPECT_EQ(Read(kRunKeyPath, kAutostartValueName), L"C:\\timer.exe /s");
+
+    EXPECT_TRUE(reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, kRunKeyPath, kAutostartValueName));
+    EXPECT_EQ(reg::lastRegistryResult, ERROR_SUCCESS);
+    EXPECT_TRUE(RawBytes(kRunKeyPath)) << "the key stays";
+    EXPECT_EQ(Read(kRunKeyPath, kAutostartValueName), L"");
+    EXPECT_EQ(Read(kMissingKey, kTestValue, REG_DWORD), L"");
+
+    EXPECT_FALSE(reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, kRunKeyPath, kAutostartValueName));
+    EXPECT_EQ(reg::lastRegistryResult, ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, kMissingKey, kTestValue));
+    EXPECT_EQ(reg::lastRegistryResult, ERROR_FILE_NOT_FOUND);
 }
 
 #ifndef _WIN32
 
-TEST_F(RegTest, HostOnlyKeyIsCreatedWithTheTypeAsClassAndInheritableAttributes) {
-    ASSERT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, L"x", REG_SZ));
-    ASSERT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, kTestKey, kTestValue, 7.0, REG_DWORD));
-    const auto& calls = hostenv::CreateKeyCalls();
-    ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[0].className, L"1");
-    EXPECT_EQ(calls[1].className, L"4");
-    for (const auto& call : calls) {
-        EXPECT_EQ(call.access, 0x2003Fu);
-        EXPECT_EQ(call.options, 0u);
-        EXPECT_EQ(call.securityLength, sizeof(void*) == 8 ? 24u : 12u);
-        EXPECT_FALSE(call.securityDescriptor);
-        EXPECT_TRUE(call.inheritHandle);
-    }
-}
+TEST_F(RegTest, HostOnlyKeyIsPersistentAndWithoutWriteRightsNothingChanges) {
+    ASSERT_TRUE(Write(kRunKeyPath, kAutostartValueName, 7.0, REG_DWORD));
+    const hostenv::CreateKeyCall& call = hostenv::CreateKeyCalls().at(0);
+    EXPECT_EQ(call.options, DWORD{REG_OPTION_NON_VOLATILE});
+    EXPECT_EQ(call.access, 0x2003Fu);
+    EXPECT_EQ(call.className, L"4") << "the class is the value's type";
 
-TEST_F(RegTest, HostOnlyWithoutWriteRightsNothingChanges) {
-    ASSERT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, L"x", REG_SZ));
     hostenv::SetRegistryWritesDenied(true);
-    EXPECT_FALSE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, L"y", REG_SZ));
+    EXPECT_FALSE(Write(kRunKeyPath, kAutostartValueName, std::wstring(L"y"), REG_SZ));
     EXPECT_EQ(reg::lastRegistryResult, ERROR_ACCESS_DENIED);
-    EXPECT_FALSE(reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName));
+    EXPECT_FALSE(reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, kRunKeyPath, kAutostartValueName));
     EXPECT_EQ(reg::lastRegistryResult, ERROR_ACCESS_DENIED);
-    // The read asks for write rights too, so it fails as well.
-    EXPECT_EQ(Read(reg::kRunKeyPath, reg::kAutostartValueName), L"");
+    EXPECT_EQ(Read(kRunKeyPath, kAutostartValueName, REG_DWORD), L"") << "the read asks for write rights too";
     hostenv::SetRegistryWritesDenied(false);
-    EXPECT_EQ(hostenv::RegistryValueOf(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName)->bytes,
-              std::string("x\0", 2));
+    EXPECT_EQ(Read(kRunKeyPath, kAutostartValueName, REG_DWORD), L"7");
 }
 
 #endif

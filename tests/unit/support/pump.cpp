@@ -8,45 +8,39 @@
 
 namespace testsupport {
 
+namespace {
+
 #ifdef _WIN32
+// Handles one waiting message, or waits at most `left` milliseconds for one.
+void Step(DWORD left) {
+    MSG message;
+    if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    } else {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, left, QS_ALLINPUT);
+    }
+}
+#else
+// Moves the stand-in's clock to the next expiry, or by `left` when that comes later or never.
+void Step(DWORD left) {
+    const std::uint32_t next = hostenv::NextTimerDue();
+    hostenv::AdvanceTime(next == 0 || next > left ? left : next);
+}
+#endif
+
+}  // namespace
 
 bool PumpUntil(const std::function<bool()>& done, std::uint32_t deadlineMs) {
     const DWORD start = GetTickCount();
     while (!done()) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-            if (done()) {
-                return true;
-            }
-        }
         const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= deadlineMs) {
-            return done();
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, deadlineMs - elapsed, QS_ALLINPUT);
-    }
-    return true;
-}
-
-#else
-
-bool PumpUntil(const std::function<bool()>& done, std::uint32_t deadlineMs) {
-    std::uint32_t elapsed = 0;
-    while (!done()) {
         if (elapsed >= deadlineMs) {
             return false;
         }
-        const std::uint32_t left = deadlineMs - elapsed;
-        const std::uint32_t next = hostenv::NextTimerDue();
-        const std::uint32_t step = next == 0 || next > left ? left : next;
-        hostenv::AdvanceTime(step);
-        elapsed += step;
+        Step(deadlineMs - elapsed);
     }
     return true;
 }
-
-#endif
 
 }  // namespace testsupport

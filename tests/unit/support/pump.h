@@ -7,10 +7,8 @@
 
 namespace testsupport {
 
-constexpr std::uint32_t kPumpDeadline = 5000;
-
-// Returns whether `done` held before `deadlineMs` milliseconds (real ones on Windows, the stand-in's
-// on the host) had passed.
-bool PumpUntil(const std::function<bool()>& done, std::uint32_t deadlineMs = kPumpDeadline);
+// Whether `done` held before `deadlineMs` milliseconds (of GetTickCount: real ones on Windows, the
+// stand-in's on the host) had passed.
+bool PumpUntil(const std::function<bool()>& done, std::uint32_t deadlineMs = 5000);
 
 }  // namespace testsupport
