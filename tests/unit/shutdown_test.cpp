@@ -50,10 +50,9 @@ Log Privileged(int mode) {
 }
 
 // Runs one request and checks the boxes shown; the privilege is never left enabled nor the token open.
-bool Request(bool ntBased, std::int32_t mode, const std::vector<std::wstring>& boxes) {
+bool Request(std::int32_t mode, const std::vector<std::wstring>& boxes) {
     hostenv::ResetMessageBoxes();
-    clsShutdown executor;
-    const bool result = ntBased ? executor.ShutDownNTbasedWindows(mode) : executor.ShutDownDOSbasedWindows(mode);
+    const bool result = clsShutdown().ShutDownNTbasedWindows(mode);
     std::vector<std::wstring> texts;
     for (const auto& box : hostenv::ShownMessageBoxes()) {
         texts.push_back(box.text);
@@ -90,12 +89,9 @@ TEST(ShutdownExecutor, HostOnlyCallsAndReportsInOrder) {
         if (c.failing) {
             hostenv::FailSecurityStep(*c.failing);
         }
-        EXPECT_EQ(Request(true, c.mode, c.boxes), c.boxes.empty());
+        EXPECT_EQ(Request(c.mode, c.boxes), c.boxes.empty());
         EXPECT_EQ(hostenv::SecurityLog(), c.calls);
     }
-    hostenv::ResetSecurity();
-    EXPECT_TRUE(Request(false, 8, {})) << "the plain request needs no privilege";
-    EXPECT_EQ(hostenv::SecurityLog(), Log{Exit(8)});
 }
 
 #endif

@@ -33,8 +33,7 @@ void Step(DWORD left) {
 
 bool PumpUntil(const std::function<bool()>& done, std::uint32_t deadlineMs) {
     const DWORD start = GetTickCount();
-    while (!done()) {
-        const DWORD elapsed = GetTickCount() - start;
+    for (DWORD elapsed = 0; !done(); elapsed = GetTickCount() - start) {
         if (elapsed >= deadlineMs) {
             return false;
         }
