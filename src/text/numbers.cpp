@@ -1,12 +1,13 @@
 #include "text/numbers.h"
 
+#include "text/decimal_digits.h"
+
 #include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <system_error>
 
 namespace text {
 
@@ -40,27 +41,17 @@ double Signed(bool negative, double magnitude) {
     return (negative ? -magnitude : magnitude) + 0.0;
 }
 
-// The value of "mantissa e exponent" (mantissa: ASCII digits with at most one full stop, at least one
-// digit), without the C library's locale: a result beyond the double range becomes DBL_MAX or 0.
-double DecimalValue(std::string mantissa, long long exponent) {
-    if (mantissa.front() == '.') {
-        mantissa.insert(mantissa.begin(), '0');
-    }
+// The value of "mantissa e exponent" (mantissa: ASCII digits with at most one full stop, at least one digit);
+// a result beyond the double range becomes DBL_MAX.
+double DecimalValue(const std::string& mantissa, long long exponent) {
     const std::size_t point = mantissa.find('.');
-    const std::size_t firstNonZero = mantissa.find_first_not_of("0.");
-    if (firstNonZero == std::string::npos) {
-        return 0.0;
+    if (point == std::string::npos) {
+        return std::fmin(NearestDouble(mantissa, exponent), DBL_MAX);
     }
-    const std::string text = mantissa + 'e' + std::to_string(exponent);
-    double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc::result_out_of_range) {
-        return value;
-    }
-    const long long pointAt = static_cast<long long>(point == std::string::npos ? mantissa.size() : point);
-    const long long digitAt = static_cast<long long>(firstNonZero);
-    const long long order = digitAt < pointAt ? pointAt - digitAt - 1 : pointAt - digitAt;
-    return order + exponent > 0 ? DBL_MAX : 0.0;
+    const std::string fraction = mantissa.substr(point + 1);
+    const double value =
+        NearestDouble(mantissa.substr(0, point) + fraction, exponent - static_cast<long long>(fraction.size()));
+    return std::fmin(value, DBL_MAX);
 }
 
 class NumberScanner {
@@ -163,19 +154,11 @@ double RoundHalfEven(double value) {
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-// The shortest digits that read back as the same double, laid out plainly or with an exponent.
+// The shortest digits laid out plainly or with an exponent.
 std::wstring LayOutShortestDigits(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const std::size_t letter = scientific.find('e');
-    std::wstring digits;
-    for (char c : scientific.substr(0, letter)) {
-        if (c != '.') {
-            digits.push_back(static_cast<wchar_t>(c));
-        }
-    }
-    const int exponent = std::atoi(std::string(scientific.substr(letter + 1)).c_str());
+    const DecimalDigits shortest = ShortestDigits(std::fabs(value));
+    const std::wstring digits(shortest.digits.begin(), shortest.digits.end());
+    const int exponent = shortest.exponent;
     std::wstring out = value < 0 ? L"-" : L"";
     if (exponent < kLowestPlainExponent || exponent > kHighestPlainExponent) {
         out += digits.substr(0, 1);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <climits>
 #include <clocale>
 #include <cmath>
@@ -53,6 +54,11 @@ const FilterCase kFilterCases[] = {
     {L"-1e99999999999999999999", -DBL_MAX, L"-1.7976931348623157E+308"},
     {L"1e-400", 0, L"0"},
     {L"4.9406564584124654E-324", 4.9406564584124654e-324, L"5E-324"},
+    {L"2.48e-324", 4.9406564584124654e-324, L"5E-324"},
+    {L"2.47e-324", 0, L"0"},
+    {L"0.0000999e-321", 0, L"0"},
+    {L"9007199254740993", 9007199254740992.0, L"9.007199254740992E+15"},
+    {L"9007199254740993.000000000000000000000000000001", 9007199254740994.0, L"9.007199254740994E+15"},
 };
 
 TEST(ReadLeadingNumber, ReadsTheNumberAtTheHeadAndTheFilterWritesItPlainly) {
@@ -121,6 +127,45 @@ TEST(FormatPlainNumber, ReadsBackAsTheIdenticalDouble) {
         if (std::isfinite(number) && number != 0) {
             ExpectRoundTrip(number);
         }
+    }
+}
+
+// Significant digits of a number text, without sign, point, exponent, leading or trailing zeros.
+std::string SignificantDigits(std::string_view text) {
+    text = text.substr(0, text.find_first_of("eE"));
+    std::string digits;
+    for (char c : text) {
+        if (c >= '0' && c <= '9' && (c != '0' || !digits.empty())) {
+            digits.push_back(c);
+        }
+    }
+    return digits.substr(0, digits.find_last_not_of('0') + 1);
+}
+
+// The library's shortest round trip picks, among the fewest digits, those nearest the value.
+void ExpectLibraryDigits(double number) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::scientific);
+    const std::wstring written = text::FormatPlainNumber(number);
+    EXPECT_EQ(SignificantDigits(std::string(written.begin(), written.end())),
+              SignificantDigits(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer))))
+        << number << " written " << testing::PrintToString(written);
+}
+
+TEST(FormatPlainNumber, WritesTheFewestNearestDigits) {
+    // Powers of two have a rounding interval twice as wide above as below.
+    for (int exponent = -1074; exponent <= 1023; ++exponent) {
+        ExpectLibraryDigits(std::ldexp(1.0, exponent));
+    }
+    std::mt19937_64 bits(7);
+    for (int i = 0; i < 5000; ++i) {
+        const std::uint64_t pattern = bits();
+        double number = 0;
+        std::memcpy(&number, &pattern, sizeof number);
+        if (std::isfinite(number) && number != 0) {
+            ExpectLibraryDigits(number);
+        }
+        ExpectLibraryDigits(static_cast<double>(pattern % 1000000) / 1000);
     }
 }
 
