@@ -77,13 +77,13 @@ std::string Boxes(const SettingsModel& model) {
     return boxes;
 }
 
-// A dialog loaded on 2026-05-07 from `ini` (nullptr: no file), standing in for the main window its save reports to.
+// A dialog loaded on 2026-12-07 from `ini` (nullptr: no file), standing in for the main window its save reports to.
 struct Dialog : SaveTarget {
     explicit Dialog(Action of = Action::Shutdown, const wchar_t* ini = nullptr) : action(of), model(of, folder.path()) {
         if (ini != nullptr) {
             WriteIni(ini);
         }
-        model.Form_Load({2026, 5, 7});
+        model.Form_Load({2026, 12, 7});
     }
     void ClearList() override { calls.push_back(L"clear"); }
     void AddLine(const std::wstring& line) override { Record(line); }
@@ -115,7 +115,7 @@ struct Dialog : SaveTarget {
 
 const wchar_t kBothSections[] =
     L"[关机]\r\n定时关机时间=22:15\r\n每天定时关机=07:30\r\n[重启]\r\n每天定时重启=21:09\r\n每次开机X分钟重启=90\r\n";
-const wchar_t kNewDialog[] = L"23 0 2026 5 7 | 23 0 | 周日 23 0 | 1 23 0 | 480";
+const wchar_t kNewDialog[] = L"23 0 2026 12 7 | 23 0 | 周日 23 0 | 1 23 0 | 480";
 
 // Action, timer.ini (nullptr: none), boxes, texts. A one-time time without its date is not read.
 const std::tuple<Action, const wchar_t*, const char*, const wchar_t*> kLoadCases[] = {
@@ -127,8 +127,8 @@ const std::tuple<Action, const wchar_t*, const char*, const wchar_t*> kLoadCases
      L"[关机]\r\n定时关机日期=2026-05-01\r\n每周定时关机周几=周三\r\n每月定时关机日期=abc\r\n"
      L"每月定时关机时间=08:00\r\n每次开机X分钟关机=0480x\r\n",
      "10111", L"0 0 2026 5 1 | 23 0 | 周三 0 0 | 0 8 0 | 480"},
-    {Action::Shutdown, kBothSections, "01000", L"23 0 2026 5 7 | 7 30 | 周日 23 0 | 1 23 0 | 480"},
-    {Action::Restart, kBothSections, "01001", L"23 0 2026 5 7 | 21 9 | 周日 23 0 | 1 23 0 | 90"},
+    {Action::Shutdown, kBothSections, "01000", L"23 0 2026 12 7 | 7 30 | 周日 23 0 | 1 23 0 | 480"},
+    {Action::Restart, kBothSections, "01001", L"23 0 2026 12 7 | 21 9 | 周日 23 0 | 1 23 0 | 90"},
     // What a save kept unchanged (a fraction in a field) is cut at its separators. A weekday outside the list, with
     // GBK trail bytes 0x5C and 0x5D.
     {Action::Shutdown,
@@ -219,11 +219,11 @@ TEST(SettingsSave, AllFiveInOrderEachLineAfterTheEmptyWritesAndBeforeItsOwnKeysI
     dialog.Save();
     EXPECT_EQ(
         dialog.calls,
-        (Texts{L"clear", L"2026-05-07 23:00" + Blanks(4) + L"  (定时关机)", L"23:00" + Blanks(15) + L"  (每天定时关机)",
+        (Texts{L"clear", L"2026-12-07 23:00" + Blanks(4) + L"  (定时关机)", L"23:00" + Blanks(15) + L"  (每天定时关机)",
                L"周日 23:00" + Blanks(12) + L"(每周定时关机)", L"1号 23:00" + Blanks(12) + L" (每月定时关机)",
                L"480" + Blanks(17) + L"  (每次开机480分钟关机)", L"reload"}));
     // At each line the keys of the earlier triggers hold their values; at the reload all of them do.
-    const Texts saved = {L"2026-05-07", L"23:00", L"23:00", L"周日", L"23:00", L"1", L"23:00", L"480"};
+    const Texts saved = {L"2026-12-07", L"23:00", L"23:00", L"周日", L"23:00", L"1", L"23:00", L"480"};
     const std::ptrdiff_t keysWritten[] = {0, 2, 3, 5, 7, 8};
     ASSERT_EQ(dialog.sections.size(), 6u);
     for (std::size_t i = 0; i < 6; ++i) {
@@ -243,16 +243,16 @@ TEST(SettingsSave, RestartWritesItsSectionInGbkAfterTheUntouchedOtherOneAndCutsO
         dialog.model.SetCheck(box, 1);
     }
     // A fractional hour passes the bounds and is no time of day: the joined text is kept as it is.
-    Type(dialog.model, L"9 5 2100 3 7 | .5 0 | " + weekday + L" 8 30 | 1 23 0 | 0");
+    Type(dialog.model, L"0 59 2100 2 28 | .5 0 | " + weekday + L" 8 5 | 1 23 0 | 0");
     dialog.Save();
     EXPECT_EQ(dialog.calls,
-              (Texts{L"clear", L"2100-03-07 09:05" + Blanks(4) + L"  (定时重启)",
-                     L"0.5:0" + Blanks(15) + L"  (每天定时重启)", L"每个星期三的上午和下午都要重启 08:3(每周定时重启)",
+              (Texts{L"clear", L"2100-02-28 00:59" + Blanks(4) + L"  (定时重启)",
+                     L"0.5:0" + Blanks(15) + L"  (每天定时重启)", L"每个星期三的上午和下午都要重启 08:0(每周定时重启)",
                      L"0" + Blanks(19) + L"  (每次开机0分钟重启)", L"reload"}));
     const std::string bytes = dialog.folder.ReadBytes(L"timer.ini");
     EXPECT_EQ(bytes,
-              Gbk(shutdown + L"[重启]\r\n定时重启日期=2100-03-07\r\n定时重启时间=09:05\r\n每天定时重启=0.5:0\r\n" +
-                  L"每周定时重启周几=" + weekday + L"\r\n每周定时重启时间=08:30\r\n每月定时重启日期=\r\n" +
+              Gbk(shutdown + L"[重启]\r\n定时重启日期=2100-02-28\r\n定时重启时间=00:59\r\n每天定时重启=0.5:0\r\n" +
+                  L"每周定时重启周几=" + weekday + L"\r\n每周定时重启时间=08:05\r\n每月定时重启日期=\r\n" +
                   L"每月定时重启时间=\r\n每次开机X分钟重启=0\r\n"));
     EXPECT_NE(bytes.find("\xC3\xBF\xCC\xEC\xB6\xA8\xCA\xB1\xD6\xD8\xC6\xF4=0.5:0"), std::string::npos);
 }
