@@ -1,4 +1,4 @@
-// fuzz-sources: src/text/numbers.cpp src/text/codepage.cpp src/platform/host/codepage.cpp
+// fuzz-sources: src/text/numbers.cpp src/text/decimal_digits.cpp src/text/codepage.cpp src/platform/host/codepage.cpp
 // The input filter's reading and writing, and the loader's whole-number conversion.
 #include <cmath>
 #include <cstring>
