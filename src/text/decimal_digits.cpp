@@ -2,9 +2,8 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <optional>
 #include <string>
 #include <vector>
@@ -175,18 +174,19 @@ std::uint64_t ApproximateBits(std::string_view digits, long long exponent) {
     return bits;
 }
 
-// The value rounded to `count` significant digits; the C library rounds correctly.
+// The value rounded to `count` significant digits; the C library rounds correctly. The wide form is the one
+// the rest of the program already links.
 DecimalDigits RoundedDigits(double magnitude, int count) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%.*e", count - 1, magnitude);
+    wchar_t buffer[48];
+    std::swprintf(buffer, sizeof buffer / sizeof buffer[0], L"%.*e", count - 1, magnitude);
     DecimalDigits out;
-    const char* c = buffer;
-    for (; *c != '\0' && *c != 'e' && *c != 'E'; ++c) {
-        if (*c >= '0' && *c <= '9') {
-            out.digits.push_back(*c);
+    const wchar_t* c = buffer;
+    for (; *c != L'\0' && *c != L'e' && *c != L'E'; ++c) {
+        if (*c >= L'0' && *c <= L'9') {
+            out.digits.push_back(static_cast<char>(*c));
         }
     }
-    out.exponent = *c != '\0' ? std::atoi(c + 1) : 0;
+    out.exponent = *c != L'\0' ? static_cast<int>(std::wcstol(c + 1, nullptr, 10)) : 0;
     return out;
 }
 
