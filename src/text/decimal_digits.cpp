@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <cwchar>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -148,7 +149,9 @@ bool RoundsBelow(const Decimal& decimal, std::uint64_t bits) {
     return side < 0 || (side == 0 && bits % 2 != 0);
 }
 
-// A first guess within a few units in the last place: the leading 19 digits scaled in extended precision.
+// The exact steps walk from this guess one double at a time, so it has to be close: the leading 19 digits
+// scaled in extended precision, whose range also holds the scale factor (at most about 10^350).
+static_assert(std::numeric_limits<long double>::max_exponent10 > 400 && std::numeric_limits<long double>::digits >= 64);
 std::uint64_t ApproximateBits(std::string_view digits, long long exponent) {
     const std::size_t headSize = digits.size() < 19 ? digits.size() : 19;
     std::uint64_t head = 0;
