@@ -100,8 +100,15 @@ wait_app_end() {  # seconds
 }
 
 probe() {
-    timeout 15 wine 'C:\probe.exe' "$@" </dev/null 2>/dev/null | tr -d '\r'
-    return "${PIPESTATUS[0]}"
+    # A probe that Wine could not start in time on a loaded machine is tried once more.
+    local output status attempt
+    for attempt in 1 2; do
+        output=$(timeout 60 wine 'C:\probe.exe' "$@" </dev/null 2>/dev/null | tr -d '\r'; exit "${PIPESTATUS[0]}")
+        status=$?
+        [ $status -eq 124 ] || break
+    done
+    [ -z "$output" ] || printf '%s\n' "$output"
+    return $status
 }
 
 window_exists() { probe exists "$1" >/dev/null; }

@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr UINT kTimeoutMs = 3000;
+constexpr UINT kTimeoutMs = 10000;
+constexpr int kSendTries = 3;
 
 void Print(const std::wstring& text) {
     const std::wstring line = text + L"\n";
@@ -60,8 +61,13 @@ long long Number(const std::wstring& text) {
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A loaded machine can keep the program from answering for seconds: wait, and ask again.
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &result);
+    for (int attempt = 0; attempt < kSendTries; ++attempt) {
+        if (SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kTimeoutMs, &result) != 0) {
+            break;
+        }
+    }
     return static_cast<LRESULT>(result);
 }
 

@@ -26,7 +26,7 @@ write_ini <<'INI'
 每周定时关机时间=08:30
 每月定时关机日期=15
 每月定时关机时间=12:00
-每次开机X分钟关机=480
+每次开机X分钟关机=99999
 INI
 
 # Text12 is 1215 x 375 twips; Text13 lies 1800 twips to the right of it, Text7 4920 twips below it.
