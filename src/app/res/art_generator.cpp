@@ -1,30 +1,15 @@
 // Draws the program icon (16, 32, 48, 64 and 128 pixels) and the main window's banner, and writes them
 // as an .ico and a .bmp for the resource compiler. Built and run on the build machine.
-#include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "art_files.h"
+#include "art_image.h"
+
 namespace {
-
-struct Rgba {
-    double r, g, b, a;
-};
-
-struct Image {
-    int width;
-    int height;
-    std::vector<Rgba> pixels;
-    Image(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w * h), Rgba{0, 0, 0, 0}) {}
-    Rgba& at(int x, int y) { return pixels[static_cast<std::size_t>(y * width + x)]; }
-};
-
-double Clamp01(double v) {
-    return std::min(1.0, std::max(0.0, v));
-}
 
 // Distance from p to the segment a-b.
 double SegmentDistance(double px, double py, double ax, double ay, double bx, double by) {
@@ -129,104 +114,6 @@ Image Render(int width, int height, double unitX, double unitY, Sampler sample) 
     return image;
 }
 
-std::uint8_t Byte(double v) {
-    return static_cast<std::uint8_t>(std::lround(Clamp01(v) * 255));
-}
-
-void Put16(std::string& out, unsigned v) {
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>((v >> 8) & 0xFF);
-}
-
-void Put32(std::string& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
-std::string BitmapInfoHeader(int width, int height, int bits, std::uint32_t imageSize) {
-    std::string h;
-    Put32(h, 40);
-    Put32(h, static_cast<std::uint32_t>(width));
-    Put32(h, static_cast<std::uint32_t>(height));
-    Put16(h, 1);
-    Put16(h, static_cast<unsigned>(bits));
-    Put32(h, 0);
-    Put32(h, imageSize);
-    Put32(h, 3780);
-    Put32(h, 3780);
-    Put32(h, 0);
-    Put32(h, 0);
-    return h;
-}
-
-// One icon image: a 32-bit bottom-up DIB of double height, then the AND mask.
-std::string IconImage(Image& image) {
-    const int n = image.width;
-    const int maskStride = ((n + 31) / 32) * 4;
-    std::string pixels, mask(static_cast<std::size_t>(maskStride * n), '\0');
-    for (int y = n - 1; y >= 0; --y) {
-        for (int x = 0; x < n; ++x) {
-            const Rgba& p = image.at(x, y);
-            pixels += static_cast<char>(Byte(p.b));
-            pixels += static_cast<char>(Byte(p.g));
-            pixels += static_cast<char>(Byte(p.r));
-            pixels += static_cast<char>(Byte(p.a));
-            if (Byte(p.a) == 0) {
-                mask[static_cast<std::size_t>((n - 1 - y) * maskStride + x / 8)] |= static_cast<char>(0x80 >> (x % 8));
-            }
-        }
-    }
-    return BitmapInfoHeader(n, 2 * n, 32, static_cast<std::uint32_t>(pixels.size() + mask.size())) + pixels + mask;
-}
-
-std::string IconFile(const std::vector<int>& sizes) {
-    std::vector<std::string> images;
-    for (const int n : sizes) {
-        Image image = Render(n, n, 1.0 / n, 1.0 / n, IconSample);
-        images.push_back(IconImage(image));
-    }
-    std::string out;
-    Put16(out, 0);
-    Put16(out, 1);
-    Put16(out, static_cast<unsigned>(sizes.size()));
-    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * sizes.size());
-    for (std::size_t i = 0; i < sizes.size(); ++i) {
-        out += static_cast<char>(sizes[i] >= 256 ? 0 : sizes[i]);
-        out += static_cast<char>(sizes[i] >= 256 ? 0 : sizes[i]);
-        out += '\0';
-        out += '\0';
-        Put16(out, 1);
-        Put16(out, 32);
-        Put32(out, static_cast<std::uint32_t>(images[i].size()));
-        Put32(out, offset);
-        offset += static_cast<std::uint32_t>(images[i].size());
-    }
-    for (const std::string& image : images) {
-        out += image;
-    }
-    return out;
-}
-
-std::string BannerFile() {
-    Image image = Render(434, 56, 1.0, 1.0, BannerSample);
-    const int stride = (image.width * 3 + 3) / 4 * 4;
-    std::string pixels;
-    for (int y = image.height - 1; y >= 0; --y) {
-        for (int x = 0; x < image.width; ++x) {
-            const Rgba& p = image.at(x, y);
-            pixels += static_cast<char>(Byte(p.b));
-            pixels += static_cast<char>(Byte(p.g));
-            pixels += static_cast<char>(Byte(p.r));
-        }
-        pixels.append(static_cast<std::size_t>(stride - image.width * 3), '\0');
-    }
-    std::string out = "BM";
-    Put32(out, static_cast<std::uint32_t>(14 + 40 + pixels.size()));
-    Put32(out, 0);
-    Put32(out, 14 + 40);
-    return out + BitmapInfoHeader(image.width, image.height, 24, static_cast<std::uint32_t>(pixels.size())) + pixels;
-}
-
 bool WriteFile(const char* path, const std::string& bytes) {
     std::ofstream file(path, std::ios::binary);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -240,6 +127,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s ICON.ico BANNER.bmp\n", argv[0]);
         return 2;
     }
-    const bool ok = WriteFile(argv[1], IconFile({16, 32, 48, 64, 128})) && WriteFile(argv[2], BannerFile());
+    std::vector<Image> icons;
+    for (const int n : {16, 32, 48, 64, 128}) {
+        icons.push_back(Render(n, n, 1.0 / n, 1.0 / n, IconSample));
+    }
+    const Image banner = Render(434, 56, 1.0, 1.0, BannerSample);
+    const bool ok = WriteFile(argv[1], IconFile(icons)) && WriteFile(argv[2], BannerFile(banner));
     return ok ? 0 : 1;
 }
