@@ -161,7 +161,8 @@ std::vector<Colour> Palette(const std::map<Colour, std::uint32_t>& histogram) {
         }
         auto& colours = boxes[pick].colours;
         const auto c = static_cast<std::size_t>(pickChannel);
-        std::sort(colours.begin(), colours.end(), [c](const auto& a, const auto& b) { return a.first[c] < b.first[c]; });
+        std::sort(colours.begin(), colours.end(),
+                  [c](const auto& a, const auto& b) { return a.first[c] < b.first[c]; });
         std::uint64_t total = 0, seen = 0;
         for (const auto& entry : colours) {
             total += entry.second;
