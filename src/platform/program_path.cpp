@@ -3,9 +3,8 @@
 #include "platform/win32.h"
 
 namespace platform {
-namespace {
 
-std::wstring ModulePath() {
+std::wstring ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -17,10 +16,8 @@ std::wstring ModulePath() {
     }
 }
 
-}  // namespace
-
 std::wstring ProgramFolder() {
-    const std::wstring path = ModulePath();
+    const std::wstring path = ProgramPath();
     const std::size_t slash = path.find_last_of(L"\\/");
     if (slash == std::wstring::npos) {
         return {};
@@ -33,7 +30,7 @@ std::wstring ProgramFolder() {
 }
 
 std::wstring ProgramBaseName() {
-    const std::wstring path = ModulePath();
+    const std::wstring path = ProgramPath();
     const std::size_t slash = path.find_last_of(L"\\/");
     std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
     const std::size_t dot = name.find_last_of(L'.');

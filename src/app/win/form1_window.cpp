@@ -1,6 +1,7 @@
 // Form1 as a Win32 window: class, controls, layout at the window's DPI, painting.
 #include "app/main_layout.h"
 #include "app/res/resource.h"
+#include "app/win/dpi.h"
 #include "app/win/form1.h"
 
 namespace {
@@ -8,33 +9,6 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"TimerForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
-
-// Per-monitor DPI functions exist from Windows 10 on; older systems answer with the system DPI.
-int DpiOf(HWND hwnd) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow != nullptr && hwnd != nullptr) {
-        return static_cast<int>(getDpiForWindow(hwnd));
-    }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-RECT WindowRectForClient(int width, int height, int dpi) {
-    RECT rect{0, 0, width, height};
-    using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
-    if (adjustForDpi != nullptr) {
-        adjustForDpi(&rect, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi));
-    } else {
-        AdjustWindowRectEx(&rect, kStyle, FALSE, kExStyle);
-    }
-    return rect;
-}
 
 const wchar_t* ClassOf(ControlKind kind) {
     switch (kind) {
@@ -155,7 +129,8 @@ void Form1::ApplyLayout(int newDpi) {
 
 void Form1::PlaceWindow() {
     const RECT frame =
-        WindowRectForClient(TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi), dpi);
+        WindowRectForClient(TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi), kStyle,
+                            kExStyle, dpi);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     RECT work{};

@@ -3,20 +3,9 @@
 #include "app/startup_args.h"
 #include "app/win/form1.h"
 #include "app/win/unique_handle.h"
+#include "platform/program_path.h"
 
 namespace {
-
-std::wstring ExecutablePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 int RunMessageLoop(HWND mainWindow) {
     MSG message;
@@ -38,7 +27,7 @@ int RunMessageLoop(HWND mainWindow) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // The mutex lives as long as the process; a second start of the same file finds it and leaves.
-    UniqueKernelHandle instanceMutex(CreateMutexW(nullptr, FALSE, InstanceMutexName(ExecutablePath()).c_str()));
+    UniqueKernelHandle instanceMutex(CreateMutexW(nullptr, FALSE, InstanceMutexName(platform::ProgramPath()).c_str()));
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         return 0;
     }

@@ -1,6 +1,7 @@
 // A settings dialog as a Win32 window: class, controls, fonts and layout at the window's DPI.
 #include "dialogs/win/settings_window.h"
 
+#include "app/win/dpi.h"
 #include "dialogs/settings_layout.h"
 #include "platform/program_path.h"
 
@@ -13,33 +14,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // The weekday list opens below its field, tall enough for the seven items.
 constexpr int kWeekdayListRows = 8;
-
-// Per-monitor DPI functions exist from Windows 10 on; older systems answer with the system DPI.
-int DpiOf(HWND hwnd) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow != nullptr && hwnd != nullptr) {
-        return static_cast<int>(getDpiForWindow(hwnd));
-    }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-RECT WindowRectForClient(int width, int height, int dpi) {
-    RECT rect{0, 0, width, height};
-    using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
-    if (adjustForDpi != nullptr) {
-        adjustForDpi(&rect, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi));
-    } else {
-        AdjustWindowRectEx(&rect, kStyle, FALSE, kExStyle);
-    }
-    return rect;
-}
 
 int Pixels(int twips, int dpi) {
     return MulDiv(twips, dpi, 1440);
@@ -177,7 +151,7 @@ void SettingsWindow::ApplyLayout(int dpi) {
         MoveWindow(child, Pixels(control.left, dpi), Pixels(control.top, dpi), Pixels(control.width, dpi),
                    Pixels(control.height, dpi) * rows, FALSE);
     }
-    const RECT frame = WindowRectForClient(Pixels(kDialogWidthTwips, dpi), Pixels(kDialogHeightTwips, dpi), dpi);
+    const RECT frame = WindowRectForClient(Pixels(kDialogWidthTwips, dpi), Pixels(kDialogHeightTwips, dpi), kStyle, kExStyle, dpi);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window, nullptr, TRUE);
