@@ -10,86 +10,76 @@
 
 namespace {
 
+void Remove() {
+    reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName);
+}
+
+void Store(const std::wstring& data) {
+    ASSERT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, data, REG_SZ));
+}
+
+std::wstring Stored() {
+    DWORD type = REG_SZ;
+    return reg::readRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, type);
+}
+
 class AutostartBox : public testing::Test {
   protected:
     void SetUp() override { Remove(); }
     void TearDown() override { Remove(); }
-    static void Remove() { reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName); }
-    static void Store(const std::wstring& data) {
-        ASSERT_TRUE(
-            reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, data, REG_SZ));
-    }
-    static std::wstring Stored() {
-        DWORD type = REG_SZ;
-        return reg::readRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, type);
-    }
 };
 
-TEST_F(AutostartBox, TickingWritesTheCommandAndUntickingDeletesIt) {
-    const std::wstring command = L"D:\\Tools\\定时\\定时关机.exe /s";
-    EXPECT_FALSE(autostart::IsRegistered(command));
-    autostart::Apply(1, command);
-    EXPECT_EQ(Stored(), command);
-    EXPECT_TRUE(autostart::IsRegistered(command));
-    autostart::Apply(0, command);
-    EXPECT_EQ(Stored(), L"");
-    EXPECT_FALSE(autostart::IsRegistered(command));
-    // An indeterminate box is not a ticked one.
-    autostart::Apply(1, command);
-    autostart::Apply(2, command);
-    EXPECT_FALSE(autostart::IsRegistered(command));
+// Each row stores a value (or none), applies a box state, and checks what the key holds afterwards.
+TEST_F(AutostartBox, TickingWritesOurCommandAndAnythingElseDeletesIt) {
+    const std::wstring mine = L"D:\\Tools\\定时\\定时关机.exe /s", theirs = L"F:\\theirs\\timer.exe /s";
+    const struct {
+        const wchar_t* before;  // nullptr: no value
+        int box;
+        std::wstring after;
+    } cases[] = {
+        {nullptr, 1, mine}, {mine.c_str(), 0, L""}, {mine.c_str(), 2, L""}, {theirs.c_str(), 1, mine},
+        {theirs.c_str(), 0, L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "box " << c.box << " over " << (c.before ? c.before : L"nothing"));
+        Remove();
+        if (c.before) {
+            Store(c.before);
+        }
+        autostart::Apply(c.box, mine);
+        EXPECT_EQ(Stored(), c.after);
+        EXPECT_EQ(autostart::IsRegistered(mine), c.box == 1);
+    }
 }
 
 TEST_F(AutostartBox, OnlyTheExactCommandCountsAsRegistered) {
     const std::wstring command = L"D:\\Tools\\Timer\\timer.exe /s";
     const struct {
-        const wchar_t* stored;
+        std::wstring stored;
         bool registered;
     } cases[] = {
-        {L"D:\\Tools\\Timer\\timer.exe /s", true},      {L"D:\\Tools\\Other\\timer.exe /s", false},
-        {L"D:\\Tools\\Timer\\other.exe /s", false},     {L"d:\\tools\\timer\\timer.exe /s", false},
-        {L"\"D:\\Tools\\Timer\\timer.exe\" /s", false}, {L"D:\\Tools\\Timer\\timer.exe", false},
+        {command, true},
+        {command + std::wstring(1, L'\0') + L"junk", true},
+        {L"D:\\Tools\\Other\\timer.exe /s", false},
+        {L"d:\\tools\\timer\\timer.exe /s", false},
+        {L"\"D:\\Tools\\Timer\\timer.exe\" /s", false},
+        {L"D:\\Tools\\Timer\\timer.exe", false},
     };
     for (const auto& c : cases) {
         Store(c.stored);
-        EXPECT_EQ(autostart::IsRegistered(command), c.registered) << c.stored;
+        EXPECT_EQ(autostart::IsRegistered(command), c.registered) << c.stored.c_str();
     }
-}
-
-TEST_F(AutostartBox, TextAfterAnEmbeddedNulIsIgnored) {
-    const std::wstring command = L"C:\\定时关机.exe /s";
-    Store(command + std::wstring(1, L'\0') + L"junk");
-    EXPECT_TRUE(autostart::IsRegistered(command));
-}
-
-TEST_F(AutostartBox, AnotherCopysValueIsReplacedByTickingAndDeletedByUnticking) {
-    const std::wstring mine = L"E:\\mine\\timer.exe /s";
-    Store(L"F:\\theirs\\timer.exe /s");
-    EXPECT_FALSE(autostart::IsRegistered(mine));
-    autostart::Apply(1, mine);
-    EXPECT_EQ(Stored(), mine);
-    Store(L"F:\\theirs\\timer.exe /s");
-    autostart::Apply(0, mine);
-    EXPECT_EQ(Stored(), L"");
 }
 
 #ifndef _WIN32
 TEST(AutostartBoxHostOnly, ExpectedCommandFollowsTheExecutable) {
-    const struct {
-        const wchar_t* modulePath;
-        const wchar_t* command;
-    } cases[] = {
-        {L"D:\\Tools\\Timer\\定时关机.exe", L"D:\\Tools\\Timer\\定时关机.exe /s"},
-        {L"C:\\定时关机.exe", L"C:\\定时关机.exe /s"},
-        {L"C:\\Program Files\\Timer\\TIMER.EXE", L"C:\\Program Files\\Timer\\TIMER.exe /s"},
-    };
-    for (const auto& c : cases) {
-        hostenv::SetModulePath(c.modulePath);
-        EXPECT_EQ(autostart::ExpectedCommand(), c.command);
-    }
+    hostenv::SetModulePath(L"C:\\Program Files\\定时\\TIMER.EXE");
+    EXPECT_EQ(autostart::ExpectedCommand(), L"C:\\Program Files\\定时\\TIMER.exe /s");
+    hostenv::SetModulePath(L"C:\\定时关机.exe");
+    EXPECT_EQ(autostart::ExpectedCommand(), L"C:\\定时关机.exe /s");
 }
 
-TEST(AutostartBoxHostOnly, ARefusedWriteLeavesNoValue) {
+TEST(AutostartBoxHostOnly, ARefusedWriteLeavesNoValueAndNoOpenKey) {
     hostenv::ResetRegistry();
     hostenv::SetRegistryWritesDenied(true);
     autostart::Apply(1, L"C:\\timer.exe /s");
