@@ -181,3 +181,14 @@ screenshot() {  # title file
     read -r x y w h < <(probe rect "$1" 0) || return 1
     import -window root -crop "${w}x${h}+${x}+${y}" +repage "$2"
 }
+
+# Waits (at most two minutes) until the clock is neither in the given minute nor in the one before it,
+# so that a trigger a scenario saves for that fixed minute cannot fall due while the scenario runs.
+outside_minute() {  # HH:MM
+    local now
+    now=$(date +%H:%M)
+    [ "$now" != "$1" ] && [ "$now" != "$(date -d "$1 1 minute ago" +%H:%M)" ]
+}
+avoid_minute() {  # HH:MM
+    wait_until 130 outside_minute "$1"
+}

@@ -17,15 +17,17 @@ install_app "Timer"
 shots=${DIALOG_SHOTS_DIR:-$E2E_ROOT}
 mkdir -p "$shots"
 
-write_ini <<'INI'
+# Times three hours away, so no trigger falls due while the pictures are taken.
+t=$(date -d '+3 hours' +%H:%M)
+write_ini <<INI
 [关机]
 定时关机日期=2099-12-31
 定时关机时间=23:05
-每天定时关机=22:30
+每天定时关机=$t
 每周定时关机周几=周五
-每周定时关机时间=08:30
+每周定时关机时间=$t
 每月定时关机日期=15
-每月定时关机时间=12:00
+每月定时关机时间=$t
 每次开机X分钟关机=99999
 INI
 

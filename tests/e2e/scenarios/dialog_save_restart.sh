@@ -4,6 +4,7 @@
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/dialog_common.inc"
 e2e_begin dialog_save_restart
+avoid_minute 07:05
 install_app "Timer"
 
 t=$(date -d '+3 hours' +%H:%M)

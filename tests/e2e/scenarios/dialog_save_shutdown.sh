@@ -4,6 +4,7 @@
 . "$(dirname "$0")/../lib.sh"
 . "$(dirname "$0")/dialog_common.inc"
 e2e_begin dialog_save_shutdown
+avoid_minute 23:30
 install_app "Timer"
 
 t=$(date -d '+3 hours' +%H:%M)
