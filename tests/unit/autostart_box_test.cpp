@@ -37,8 +37,8 @@ TEST_F(AutostartBox, TickingWritesOurCommandAndAnythingElseDeletesIt) {
         int box;
         std::wstring after;
     } cases[] = {
-        {nullptr, 1, mine}, {mine.c_str(), 0, L""}, {mine.c_str(), 2, L""}, {theirs.c_str(), 1, mine},
-        {theirs.c_str(), 0, L""},
+        {nullptr, 1, mine},        {mine.c_str(), 0, L""},   {mine.c_str(), 2, L""},
+        {theirs.c_str(), 1, mine}, {theirs.c_str(), 0, L""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "box " << c.box << " over " << (c.before ? c.before : L"nothing"));

@@ -97,8 +97,8 @@ TEST(ClockTickHostOnly, ShowsTheClockAndActsOnTheFirstDueTrigger) {
         ScheduleModel model;
         std::string request;  // empty when nothing is due
     } cases[] = {
-        {"empty", ScheduleModel{}, ""},      {"daily", daily, shutdown},        {"weekly", weekly, restart},
-        {"shutdown first", both, shutdown},  {"next minute", nextMinute, ""},   {"60 min", afterStart, restart},
+        {"empty", ScheduleModel{}, ""},     {"daily", daily, shutdown},      {"weekly", weekly, restart},
+        {"shutdown first", both, shutdown}, {"next minute", nextMinute, ""}, {"60 min", afterStart, restart},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
