@@ -1,7 +1,7 @@
 // The save of a settings dialog: corrections, the action's section rewritten, its list refilled.
 #include <optional>
 
-#include "app/summary_lines.h"
+#include "schedule/summary_line.h"
 #include "dialogs/settings_model.h"
 #include "schedule/ini.h"
 #include "text/numbers.h"

@@ -1,4 +1,5 @@
 #include "app/summary_lines.h"
+#include "schedule/summary_line.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "app/clock_tick.h"
 #include "app/main_layout.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 #include "dialogs/win/settings_dialog.h"
 #include "platform/win32.h"
 #include "schedule/schedule_model.h"

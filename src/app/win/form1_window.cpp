@@ -1,7 +1,7 @@
 // Form1 as a Win32 window: class, controls, layout at the window's DPI, painting.
 #include "app/main_layout.h"
 #include "app/res/resource.h"
-#include "app/win/dpi.h"
+#include "platform/win/dpi.h"
 #include "app/win/form1.h"
 
 namespace {

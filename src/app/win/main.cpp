@@ -2,7 +2,7 @@
 #include "app/instance_name.h"
 #include "app/startup_args.h"
 #include "app/win/form1.h"
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 #include "platform/program_path.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // A settings dialog as a Win32 window: class, controls, fonts and layout at the window's DPI.
 #include "dialogs/win/settings_window.h"
 
-#include "app/win/dpi.h"
+#include "platform/win/dpi.h"
 #include "dialogs/settings_layout.h"
 #include "platform/program_path.h"
 

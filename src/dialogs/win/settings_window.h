@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/win/unique_handle.h"
+#include "platform/win/unique_handle.h"
 #include "dialogs/settings_model.h"
 #include "dialogs/win/settings_dialog.h"
 #include "platform/win32.h"

@@ -1,4 +1,4 @@
-#include "app/win/dpi.h"
+#include "platform/win/dpi.h"
 
 namespace {
 
