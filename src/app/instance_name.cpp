@@ -13,10 +13,5 @@ std::wstring InstanceMutexName(std::wstring_view executablePath) {
             hash *= 1099511628211ULL;
         }
     }
-    static const wchar_t kDigits[] = L"0123456789abcdef";
-    std::wstring name = L"Local\\timer-instance-";
-    for (int shift = 60; shift >= 0; shift -= 4) {
-        name += kDigits[(hash >> shift) & 0xFu];
-    }
-    return name;
+    return L"Local\\timer-instance-" + std::to_wstring(hash);
 }
