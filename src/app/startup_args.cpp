@@ -36,11 +36,12 @@ std::size_t FirstWordEnd(std::wstring_view commandLine) {
 }  // namespace
 
 std::wstring ArgumentString(std::wstring_view commandLine, std::wstring_view programPath) {
-    std::size_t end = StartsWithProgramPath(commandLine, programPath) ? programPath.size() : FirstWordEnd(commandLine);
-    if (end < commandLine.size() && IsBlank(commandLine[end])) {
-        ++end;
+    std::wstring_view rest = commandLine.substr(
+        StartsWithProgramPath(commandLine, programPath) ? programPath.size() : FirstWordEnd(commandLine));
+    if (!rest.empty() && IsBlank(rest.front())) {
+        rest.remove_prefix(1);
     }
-    return std::wstring(commandLine.substr(end));
+    return std::wstring(rest);
 }
 
 bool StartsHidden(std::wstring_view argumentString) {
