@@ -12,7 +12,7 @@ TEST(StartupArgs, TheProgramPathComesOffHoweverItIsWritten) {
     } cases[] = {
         {spaced, spaced + L" /s", L"/s", true},
         {spaced, L"\"" + spaced + L"\" /s", L"/s", true},
-        {spaced, L"c:\\PROGRAM files\\timer\\Timer.EXE /s", L"/s", true},
+        {L"C:\\Zeit Apps\\timer.exe", L"c:\\zEIT aPPS\\TIMER.EXE /s", L"/s", true},
         {spaced, L"C:\\PROGRA~1\\Timer\\timer.exe /s", L"/s", true},
         {spaced, L"timer /s", L"/s", true},
         {spaced, spaced, L"", false},
