@@ -8,15 +8,7 @@ std::wstring InstanceMutexName(std::wstring_view executablePath) {
     std::uint64_t hash = 14695981039346656037ULL;
     for (const wchar_t c : executablePath) {
         const auto folded = static_cast<std::uint32_t>(c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c);
-        for (int shift = 0; shift < 32; shift += 8) {
-            hash ^= (folded >> shift) & 0xFFu;
-            hash *= 1099511628211ULL;
-        }
+        hash = (hash ^ folded) * 1099511628211ULL;
     }
-    static const wchar_t kDigits[] = L"0123456789abcdef";
-    std::wstring name = L"Local\\timer-instance-";
-    for (int shift = 60; shift >= 0; shift -= 4) {
-        name += kDigits[(hash >> shift) & 0xFu];
-    }
-    return name;
+    return L"Local\\timer-instance-" + std::to_wstring(hash);
 }

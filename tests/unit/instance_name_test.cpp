@@ -5,9 +5,10 @@
 namespace {
 
 TEST(InstanceName, SameFileSameNameOtherFileOtherName) {
-    const std::wstring name = InstanceMutexName(L"D:\\Tools\\定时关机.exe");
-    EXPECT_EQ(name, InstanceMutexName(L"d:\\TOOLS\\定时关机.EXE"));
-    for (const wchar_t* other : {L"D:\\Tools2\\定时关机.exe", L"D:\\Tools\\定时开机.exe", L"E:\\Tools\\定时关机.exe"}) {
+    const std::wstring name = InstanceMutexName(L"D:\\Zeit\\Apps\\定时关机.exe");
+    EXPECT_EQ(name, InstanceMutexName(L"d:\\zEIT\\aPPS\\定时关机.EXE"));
+    for (const wchar_t* other :
+         {L"D:\\Zeit\\Apps2\\定时关机.exe", L"D:\\Zeit\\Apps\\定时开机.exe", L"E:\\Zeit\\Apps\\定时关机.exe"}) {
         EXPECT_NE(name, InstanceMutexName(other)) << other;
     }
 }

@@ -4,27 +4,36 @@
 
 namespace {
 
-TEST(StartupArgs, OnlyTheExactSwitchStartsHidden) {
+TEST(StartupArgs, TheProgramPathComesOffHoweverItIsWritten) {
+    const std::wstring spaced = L"C:\\Program Files\\Timer\\timer.exe", plain = L"C:\\Tools\\timer.exe";
     const struct {
-        const wchar_t* commandLine;
-        const wchar_t* arguments;
+        std::wstring programPath, commandLine, arguments;
         bool hidden;
     } cases[] = {
-        {L"C:\\Tools\\timer.exe /s", L"/s", true},
-        {L"\"C:\\Program Files\\Timer\\timer.exe\" /s", L"/s", true},
-        {L"D:\\定时\\定时关机.exe /s", L"/s", true},
-        {L"\"C:\\Tools\\timer.exe\"/s", L"/s", true},
-        {L"C:\\Tools\\timer.exe\t/s", L"/s", true},
-        {L"C:\\Tools\\timer.exe ", L"", false},
-        {L"C:\\Tools\\timer.exe /S", L"/S", false},
-        {L"C:\\Tools\\timer.exe  /s", L" /s", false},
-        {L"C:\\Tools\\timer.exe /s ", L"/s ", false},
-        {L"C:\\Tools\\timer.exe -s", L"-s", false},
-        {L"\"C:\\Program Files\\Timer\\timer.exe\"  /s", L" /s", false},
-        {L"\"C:\\unterminated /s", L"", false},
+        {spaced, spaced + L" /s", L"/s", true},
+        {spaced, L"\"" + spaced + L"\" /s", L"/s", true},
+        {L"C:\\Zeit Apps\\timer.exe", L"c:\\zEIT aPPS\\TIMER.EXE /s", L"/s", true},
+        {spaced, L"C:\\PROGRA~1\\Timer\\timer.exe /s", L"/s", true},
+        {spaced, L"timer /s", L"/s", true},
+        {spaced, spaced, L"", false},
+        {spaced, L"\"" + spaced + L"\"", L"", false},
+        {spaced, L"\"" + spaced + L"\"/s", L"/s", true},
+        {spaced, spaced + L"\t/s", L"/s", true},
+        {spaced, spaced + L" /S", L"/S", false},
+        {spaced, spaced + L"  /s", L" /s", false},
+        {spaced, spaced + L" /s x", L"/s x", false},
+        {spaced, spaced + L" /s ", L"/s ", false},
+        {spaced, L"\"" + spaced + L"\"  /s", L" /s", false},
+        {spaced, L"C:\\Program Files\\Timer\\timer.exe2 /s", L"Files\\Timer\\timer.exe2 /s", false},
+        {spaced, L"C:\\Program", L"", false},
+        {plain, plain + L"/s", L"", false},
+        {plain, plain + L" -s", L"-s", false},
+        {L"D:\\定时\\定时关机.exe", L"D:\\定时\\定时关机.exe /s", L"/s", true},
+        {plain, L"\"C:\\unterminated /s", L"", false},
+        {plain, L"", L"", false},
     };
     for (const auto& c : cases) {
-        const std::wstring arguments = ArgumentString(c.commandLine);
+        const std::wstring arguments = ArgumentString(c.commandLine, c.programPath);
         EXPECT_EQ(arguments, c.arguments) << c.commandLine;
         EXPECT_EQ(StartsHidden(arguments), c.hidden) << c.commandLine;
     }

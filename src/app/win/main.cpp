@@ -35,7 +35,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (!form.Create()) {
         return 1;
     }
-    form.Form_Load(ArgumentString(GetCommandLineW()));
+    form.Form_Load(ArgumentString(GetCommandLineW(), platform::ProgramPath()));
     if (!form.StartedHidden()) {
         form.Show(showCommand);
     }
