@@ -8,18 +8,17 @@ wine_session_start() {
     unset LC_ALL
     mkdir -p "$WINEPREFIX"
     if [ -z "${WINE_SESSION_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
-        local n
-        for n in $(seq 90 130); do
-            [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-        done
-        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -dpi "${WINE_SESSION_DPI:-96}" >/dev/null 2>&1 &
+        # Xvfb picks a free display itself and writes its number once it takes connections, so two sessions
+        # started at once never share a display.
+        local display_file="$root/xvfb.display" i
+        rm -f "$display_file"
+        Xvfb -displayfd 3 -screen 0 "${WINE_SESSION_SCREEN:-1280x800x24}" -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
         WINE_SESSION_XVFB=$!
-        export DISPLAY=":$n"
-        local i
-        for i in $(seq 1 100); do
-            [ -e "/tmp/.X11-unix/X$n" ] && break
-            sleep 0.05
+        for i in $(seq 1 600); do
+            [ -s "$display_file" ] && break
+            sleep 0.1
         done
+        export DISPLAY=":$(head -n 1 "$display_file")"
     fi
     wineserver -p </dev/null >/dev/null 2>&1
     if [ ! -f "$WINEPREFIX/.timer-ready" ]; then

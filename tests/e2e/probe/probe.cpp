@@ -104,18 +104,41 @@ int ListWindows() {
     return 0;
 }
 
-// Starts a program with exactly this command line (the shell cannot pass, say, two blanks before "/s").
-int Launch(const std::wstring& commandLine) {
+// Starts a program with exactly this command line (the shell cannot pass, say, two blanks before "/s"). With an
+// application name as well, Wine passes the line unchanged, as Windows does with an unquoted Run value at logon;
+// without one, Wine quotes a program path it had to search for.
+int Launch(const std::wstring& commandLine, const std::wstring* appName) {
     std::wstring line = commandLine;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(appName != nullptr ? appName->c_str() : nullptr, line.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &process)) {
         return 1;
     }
     Print(std::to_wstring(process.dwProcessId));
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    return 0;
+}
+
+// The dropped list of a combo box, a top-level window of its own: where its items start on the screen, its
+// width, the height of an item and the first item shown (records such as LB_GETITEMRECT do not cross processes).
+int PrintDropList() {
+    HWND list = nullptr;
+    do {
+        list = FindWindowExW(nullptr, list, L"ComboLBox", nullptr);
+    } while (list != nullptr && !IsWindowVisible(list));
+    if (list == nullptr) {
+        return 1;
+    }
+    RECT client{};
+    GetClientRect(list, &client);
+    POINT origin{0, 0};
+    ClientToScreen(list, &origin);
+    Print(std::to_wstring(origin.x) + L" " + std::to_wstring(origin.y) + L" " + std::to_wstring(client.right) + L" " +
+          std::to_wstring(Send(list, LB_GETITEMHEIGHT, 0, 0)) + L" " +
+          std::to_wstring(Send(list, LB_GETTOPINDEX, 0, 0)));
     return 0;
 }
 
@@ -133,10 +156,10 @@ int Terminate(HWND window) {
 
 int Usage() {
     Print(
-        L"usage: probe windows | count T | exists T | title T | pid T | state T | visible T [ID] |\n"
-        L"  focus T | text T ID | list T ID | combo T ID | check T ID | enabled T ID | rect T [ID] | children T |\n"
-        L"  post T MSG WPARAM LPARAM | click T ID | settext T ID TEXT | close T | terminate T |\n"
-        L"  launch COMMANDLINE");
+        L"usage: probe windows | droplist | count T | exists T | title T | pid T | state T | visible T [ID] |\n"
+        L"  focus T | text T ID | list T ID | combo T ID | check T ID | enabled T ID | rect T [ID] |\n"
+        L"  post T MSG WPARAM LPARAM | send T MSG WPARAM LPARAM | click T ID | settext T ID TEXT | close T |\n"
+        L"  terminate T | launch COMMANDLINE [APPNAME]");
     return 2;
 }
 
@@ -148,11 +171,14 @@ int Run(const std::vector<std::wstring>& args) {
     if (command == L"windows") {
         return ListWindows();
     }
+    if (command == L"droplist") {
+        return PrintDropList();
+    }
     if (args.size() < 2) {
         return Usage();
     }
     if (command == L"launch") {
-        return Launch(args[1]);
+        return Launch(args[1], args.size() >= 3 ? &args[2] : nullptr);
     }
     if (command == L"count") {
         Print(std::to_wstring(FindAll(args[1]).size()));
@@ -163,7 +189,8 @@ int Run(const std::vector<std::wstring>& args) {
         return 1;
     }
     HWND target = window;
-    if (args.size() >= 3 && command != L"post") {
+    const bool message = command == L"post" || command == L"send";
+    if (args.size() >= 3 && !message) {
         target = GetDlgItem(window, static_cast<int>(Number(args[2])));
         if (target == nullptr && Number(args[2]) != 0) {
             return 1;
@@ -208,17 +235,16 @@ int Run(const std::vector<std::wstring>& args) {
         GetWindowRect(target, &rect);
         Print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
               std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top));
-    } else if (command == L"children") {
-        int count = 0;
-        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-            count += IsWindowVisible(child) ? 1 : 0;
+    } else if (message && args.size() == 5) {
+        const auto id = static_cast<UINT>(Number(args[2]));
+        const auto wParam = static_cast<WPARAM>(Number(args[3]));
+        const auto lParam = static_cast<LPARAM>(Number(args[4]));
+        // Sent, the message has been handled when the probe ends; posted, a modal box it opens holds nobody.
+        if (command == L"send") {
+            Print(std::to_wstring(Send(window, id, wParam, lParam)));
+            return 0;
         }
-        Print(std::to_wstring(count));
-    } else if (command == L"post" && args.size() == 5) {
-        return PostMessageW(window, static_cast<UINT>(Number(args[2])), static_cast<WPARAM>(Number(args[3])),
-                            static_cast<LPARAM>(Number(args[4])))
-                   ? 0
-                   : 1;
+        return PostMessageW(window, id, wParam, lParam) ? 0 : 1;
     } else if (command == L"click") {
         // Posted, so a modal box the click opens does not hold the probe.
         return PostMessageW(target, BM_CLICK, 0, 0) ? 0 : 1;
