@@ -142,14 +142,15 @@ int PrintDropList() {
     return 0;
 }
 
+// Returns once the process has ended, its windows and handles (the single-instance mutex) gone with it.
 int Terminate(HWND window) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
     if (process == nullptr) {
         return 1;
     }
-    const BOOL done = TerminateProcess(process, 0);
+    const bool done = TerminateProcess(process, 0) && WaitForSingleObject(process, 3 * kTimeoutMs) == WAIT_OBJECT_0;
     CloseHandle(process);
     return done ? 0 : 1;
 }
@@ -158,7 +159,7 @@ int Usage() {
     Print(
         L"usage: probe windows | droplist | count T | exists T | title T | pid T | state T | visible T [ID] |\n"
         L"  focus T | text T ID | list T ID | combo T ID | check T ID | enabled T ID | rect T [ID] |\n"
-        L"  post T MSG WPARAM LPARAM | send T MSG WPARAM LPARAM | click T ID | settext T ID TEXT | close T |\n"
+        L"  send T MSG WPARAM LPARAM | click T ID | settext T ID TEXT | close T |\n"
         L"  terminate T | launch COMMANDLINE [APPNAME]");
     return 2;
 }
@@ -189,8 +190,7 @@ int Run(const std::vector<std::wstring>& args) {
         return 1;
     }
     HWND target = window;
-    const bool message = command == L"post" || command == L"send";
-    if (args.size() >= 3 && !message) {
+    if (args.size() >= 3 && command != L"send") {
         target = GetDlgItem(window, static_cast<int>(Number(args[2])));
         if (target == nullptr && Number(args[2]) != 0) {
             return 1;
@@ -235,16 +235,10 @@ int Run(const std::vector<std::wstring>& args) {
         GetWindowRect(target, &rect);
         Print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
               std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top));
-    } else if (message && args.size() == 5) {
-        const auto id = static_cast<UINT>(Number(args[2]));
-        const auto wParam = static_cast<WPARAM>(Number(args[3]));
-        const auto lParam = static_cast<LPARAM>(Number(args[4]));
-        // Sent, the message has been handled when the probe ends; posted, a modal box it opens holds nobody.
-        if (command == L"send") {
-            Print(std::to_wstring(Send(window, id, wParam, lParam)));
-            return 0;
-        }
-        return PostMessageW(window, id, wParam, lParam) ? 0 : 1;
+    } else if (command == L"send" && args.size() == 5) {
+        // Sent, not posted: the message has been handled when the probe ends.
+        Print(std::to_wstring(Send(window, static_cast<UINT>(Number(args[2])), static_cast<WPARAM>(Number(args[3])),
+                                   static_cast<LPARAM>(Number(args[4])))));
     } else if (command == L"click") {
         // Posted, so a modal box the click opens does not hold the probe.
         return PostMessageW(target, BM_CLICK, 0, 0) ? 0 : 1;
