@@ -122,11 +122,10 @@ start_app() {
 app_running() { kill -0 "$APP_PID" 2>/dev/null; }
 app_ended() { ! app_running; }
 
-# Ends the running program from outside (no exit question) and waits until its window is gone.
+# Ends the running program from outside (no exit question); the probe returns once the process has gone.
 stop_app() {
-    [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null
-    probe terminate "$MAIN_TITLE"
-    wait_until window_gone "=$MAIN_TITLE" || fail "the main window stayed after the program was ended"
+    probe terminate "$MAIN_TITLE" || fail "the program could not be ended"
+    [ -z "${APP_PID:-}" ] || wait_until app_ended || fail "the program's Wine process stayed"
     APP_PID=
 }
 
@@ -169,7 +168,6 @@ probe_launch() {  # command-line [application-name]
 window_exists() { probe exists "$1" >/dev/null; }
 window_gone() { ! window_exists "$1"; }
 window_visible() { [ "$(probe visible "$1")" == 1 ]; }
-window_hidden() { [ "$(probe visible "$1")" == 0 ]; }
 main_text() { probe text "$MAIN_TITLE" "$1"; }
 main_list() { probe list "$MAIN_TITLE" "$1"; }
 main_check() { probe check "$MAIN_TITLE" "$1"; }
@@ -244,17 +242,12 @@ autostart_value() {
 }
 autostart_is() { [ "$(autostart_value)" == "$1" ]; }
 autostart_absent() { ! autostart_value >/dev/null; }
-set_autostart() {  # data, or nothing to delete the value
-    if [ -n "${1:-}" ]; then
-        timeout 30 wine reg add "$RUN_KEY" /v "$AUTOSTART_NAME" /t REG_SZ /d "$1" /f </dev/null >/dev/null 2>&1
-    else
-        timeout 30 wine reg delete "$RUN_KEY" /v "$AUTOSTART_NAME" /f </dev/null >/dev/null 2>&1
-    fi
+set_autostart() {  # data
+    timeout 30 wine reg add "$RUN_KEY" /v "$AUTOSTART_NAME" /t REG_SZ /d "$1" /f </dev/null >/dev/null 2>&1
 }
 
 # --- The settings dialogs, and the actions a dialog case is made of. DIALOG is the dialog last opened.
-dialog_title() { [ "$1" == 1 ] && echo "$SHUTDOWN_DIALOG" || echo "$RESTART_DIALOG"; }
-dialog_probe() { probe "$1" "=$DIALOG" "$2"; }
+dialog_probe() { probe "$1" "=$DIALOG" "${@:2}"; }
 field_is() { [ "$(dialog_probe text "$1")" == "$2" ]; }  # id text
 field_enabled() { [ "$(dialog_probe enabled "$1")" == 1 ]; }
 checks_are() {  # the five check values
@@ -265,8 +258,8 @@ checks_are() {  # the five check values
 
 open_dialog() {  # 1 (shutdown) or 2 (restart)
     local button=$COMMAND1
-    [ "$1" == 1 ] || button=$COMMAND2
-    DIALOG=$(dialog_title "$1")
+    DIALOG=$SHUTDOWN_DIALOG
+    [ "$1" == 1 ] || { button=$COMMAND2; DIALOG=$RESTART_DIALOG; }
     # An open dialog may lie over the button: then the button is clicked by a message.
     if window_exists "=$SHUTDOWN_DIALOG" || window_exists "=$RESTART_DIALOG"; then
         probe click "$MAIN_TITLE" $button
@@ -295,6 +288,7 @@ shows() {  # field number or COMBO1, text
     wait_until field_is $id "$2" || fail "field $id of $DIALOG shows [$(dialog_probe text $id)], not [$2]"
 }
 checks() { wait_until checks_are "$@" || fail "the check boxes of $DIALOG are not [$*]"; }
+one_dialog() { expect_eq 1 "$(probe count "=$DIALOG")" "one $DIALOG"; }
 # Opens the weekday list with a click on its arrow and clicks the item, as a user would.
 pick() {  # item text
     local x y w h index top item_height
@@ -306,7 +300,12 @@ pick() {  # item text
     xdotool mousemove $((x + w / 2)) $((y + (index - 1 - top) * item_height + item_height / 2)) click 1
     shows $COMBO1 "$1"
 }
-set_combo() { dialog_probe settext $COMBO1 "$1" >/dev/null; }  # WM_SETTEXT, as a tool would set it
+# WM_SETTEXT, as a tool would set the text; a sent message overtakes clicks still queued, so the box must
+# be enabled first.
+set_combo() {
+    wait_until field_enabled $COMBO1 || fail "the weekday list is not enabled"
+    dialog_probe settext $COMBO1 "$1" >/dev/null
+}
 close_by() {  # ok | enter | cancel | esc | box
     local x y w
     case $1 in
@@ -347,15 +346,15 @@ dialog_case() {
 
 # One start of the program, ended again afterwards. Arguments after the name are key=value: args (argument
 # words) or line (a whole command line, started by the probe) and app (the application name for it too); ini
-# (text; none: no file; "@": the file as it is); reg (the autostart value to set first); expected: shown (1/0),
-# check (the autostart box, 1/0), list1, list2 (the lines). Start-up never writes timer.ini nor, unless the
-# box comes up ticked, the autostart value.
+# (text; none: no file); reg (the autostart value to set first); expected: shown (1/0), check (the autostart
+# box, 1/0), list1, list2 (the lines). Start-up never writes timer.ini, nor the autostart value other than
+# with the data it holds.
 start_case() {
     local what=$1 args= line= app= ini= reg= shown=1 check=0 list1= list2= before reg_before
     local "${@:2}"
     log "-- $what"
-    [ "$ini" == "@" ] || rm -f "$APP_DIR/timer.ini"
-    [ -z "$ini" ] || [ "$ini" == "@" ] || write_ini "$ini"
+    rm -f "$APP_DIR/timer.ini"
+    [ -z "$ini" ] || write_ini "$ini"
     [ -z "$reg" ] || set_autostart "$reg"
     before=$(ini_hex)
     reg_before=$(autostart_value)
@@ -374,4 +373,3 @@ start_case() {
     expect_eq "$reg_before" "$(autostart_value)" "$what: the autostart value kept"
     stop_app
 }
-one_dialog() { expect_eq 1 "$(probe count "=$DIALOG")" "one $DIALOG"; }

@@ -4,26 +4,26 @@
 . "$(dirname "$0")/../lib.sh"
 e2e_begin dialogs
 install_app "Timer"
-blank_section() {  # action word: the eight keys of its section, each empty
-    printf '[%s]\n定时%s日期=\n定时%s时间=\n每天定时%s=\n每周定时%s周几=\n每周定时%s时间=\n每月定时%s日期=\n每月定时%s时间=\n每次开机X分钟%s=' \
-        "$1" "$1" "$1" "$1" "$1" "$1" "$1" "$1" "$1"
-}
 
 dialog_case "a daily time typed, saved with Enter" ini="[重启]
-每天定时重启=21:00" do="open_dialog 1; click_box 2; type_in 2 23; type_in 3 30; close_by enter" \
-    file="[重启]
+每天定时重启=21:00" do="open_dialog 1; click_box 2; type_in 2 23; type_in 3 30; close_by enter" file="[重启]
 每天定时重启=21:00
-$(blank_section 关机 | sed 's/^每天定时关机=$/&23:30/')" list1="$(list_line 23:30 "  (每天定时关机)")"
+[关机]
+定时关机日期=
+定时关机时间=
+每天定时关机=23:30
+每周定时关机周几=
+每周定时关机时间=
+每月定时关机日期=
+每月定时关机时间=
+每次开机X分钟关机=" list1="$(list_line 23:30 "  (每天定时关机)")"
 
 # Both dialogs open at once; the restart one only shows and saves its own section and list; its button
 # brings an open dialog forward instead of opening a second.
 dialog_case "the restart dialog beside the shutdown one" ini="[关机]
 每天定时关机=21:00" do="open_dialog 2; checks 0 0 0 0 0; open_dialog 1; checks 0 1 0 0 0; close_by box;
     open_dialog 2; click_box 2; click_box 5; checks 0 1 0 0 1; one_dialog; type_in 2 7; type_in 3 5; type_in 9 0;
-    close_by ok" file="[关机]
-每天定时关机=21:00
-$(blank_section 重启 | sed -e 's/^每天定时重启=$/&07:05/' -e 's/^每次开机X分钟重启=$/&0/')" \
-    list2="$(list_line 07:05 "  (每天定时重启)")
+    close_by ok" has="每天定时重启=07:05" list2="$(list_line 07:05 "  (每天定时重启)")
 $(list_line 0 "  (每次开机0分钟重启)")"
 
 # Keys one at a time, as typed: an emptied field shows 0, "0" then "7" gives 7, a letter vanishes. The save
