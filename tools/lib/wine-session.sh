@@ -23,6 +23,9 @@ wine_session_start() {
     wineserver -p </dev/null >/dev/null 2>&1
     if [ ! -f "$WINEPREFIX/.timer-ready" ]; then
         timeout 120 wineboot -i </dev/null >/dev/null 2>&1
+        # Wine 8 looks for its own fonts under a data path with ".." in it, which its file calls refuse: the
+        # title-bar glyphs then come out as "0 1 r". Marlett from fonts-wine in the prefix's Fonts folder works.
+        ln -sf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
         timeout 30 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
         timeout 30 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
         touch "$WINEPREFIX/.timer-ready"
