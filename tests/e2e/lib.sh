@@ -149,8 +149,8 @@ await_request() {  # power-off | reboot, what
 
 probe() {
     # A probe that Wine could not start in time on a loaded machine is tried once more.
-    local output status attempt
-    for attempt in 1 2; do
+    local output status
+    for _ in 1 2; do
         output=$(timeout 60 wine 'C:\probe.exe' "$@" </dev/null 2>/dev/null | tr -d '\r'; exit "${PIPESTATUS[0]}")
         status=$?
         [ $status -eq 124 ] || break
@@ -324,7 +324,7 @@ close_by() {  # ok | enter | cancel | esc | box
 # run in a started program), file (the whole file afterwards; "=": unchanged; none: not compared), has (a line
 # the file then holds), list1, list2 (the lines afterwards; "=" by default: as before).
 dialog_case() {
-    local what=$1 ini= do= file= has= list1== list2== before lists_before
+    local what=$1 ini='' do='' file='' has='' list1='=' list2='=' before lists_before
     local "${@:2}"
     log "-- $what"
     rm -f "$APP_DIR/timer.ini"
@@ -350,7 +350,7 @@ dialog_case() {
 # box, 1/0), list1, list2 (the lines). Start-up never writes timer.ini, nor the autostart value other than
 # with the data it holds.
 start_case() {
-    local what=$1 args= line= app= ini= reg= shown=1 check=0 list1= list2= before reg_before
+    local what=$1 args='' line='' app='' ini='' reg='' shown=1 check=0 list1='' list2='' before reg_before
     local "${@:2}"
     log "-- $what"
     rm -f "$APP_DIR/timer.ini"
