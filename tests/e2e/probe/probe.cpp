@@ -94,16 +94,6 @@ int PrintItems(HWND control, UINT countMessage, UINT lengthMessage, UINT textMes
     return 0;
 }
 
-int ListWindows() {
-    for (HWND window : FindAll(L"")) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        Print(std::to_wstring(reinterpret_cast<UINT_PTR>(window)) + L" " + std::to_wstring(pid) + L" " +
-              (IsWindowVisible(window) ? L"visible " : L"hidden ") + TitleOf(window));
-    }
-    return 0;
-}
-
 // Starts a program with exactly this command line (the shell cannot pass, say, two blanks before "/s"). With an
 // application name as well, Wine passes the line unchanged, as Windows does with an unquoted Run value at logon;
 // without one, Wine quotes a program path it had to search for.
@@ -157,7 +147,7 @@ int Terminate(HWND window) {
 
 int Usage() {
     Print(
-        L"usage: probe windows | droplist | count T | exists T | title T | pid T | state T | visible T [ID] |\n"
+        L"usage: probe droplist | count T | exists T | title T | pid T | state T | visible T [ID] |\n"
         L"  focus T | text T ID | list T ID | combo T ID | check T ID | enabled T ID | rect T [ID] |\n"
         L"  send T MSG WPARAM LPARAM | click T ID | settext T ID TEXT | close T |\n"
         L"  terminate T | launch COMMANDLINE [APPNAME]");
@@ -169,9 +159,6 @@ int Run(const std::vector<std::wstring>& args) {
         return Usage();
     }
     const std::wstring& command = args[0];
-    if (command == L"windows") {
-        return ListWindows();
-    }
     if (command == L"droplist") {
         return PrintDropList();
     }
