@@ -1,14 +1,15 @@
-#include "dialogs/settings_model.h"
+#include "dialogs/settings_handlers.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <sstream>
-#include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
+#include "dialogs/settings_ids.h"
+#include "dialogs/settings_layout.h"
 #include "schedule/ini.h"
 #include "support/temp_folder.h"
 #include "text/codepage.h"
@@ -26,6 +27,46 @@ const std::vector<F> kGroups[kSettingsCheckCount] = {{F::Text10, F::Text11, F::T
                                                      {F::Text6, F::Text7, F::Text8},
                                                      {F::Text9}};
 
+// A new dialog's controls in memory. A text field's change runs its filter, as its change notification
+// does in the window; the weekday box has none.
+struct Controls : SettingsControls {
+    Controls() {
+        for (const SettingsControl& control : SettingsLayout()) {
+            if (const auto field = settings_ids::FieldOf(control.id)) {
+                texts[IndexOf(*field)] = control.caption;
+            }
+        }
+    }
+    std::wstring Text(F field) const override { return texts[IndexOf(field)]; }
+    void SetText(F field, const std::wstring& text) override {
+        if (texts[IndexOf(field)] != text) {
+            texts[IndexOf(field)] = text;
+            ++changes[IndexOf(field)];
+            if (field != F::Combo1) {
+                settings::Text_Change(*this, field);
+            }
+        }
+    }
+    int Check(C box) const override { return checks[IndexOf(box)]; }
+    void SetCheck(C box, int value) override { checks[IndexOf(box)] = value; }
+    void Enable(F field, bool on, int colour) override {
+        enabled[IndexOf(field)] = on;
+        background[IndexOf(field)] = colour;
+    }
+
+    std::array<std::wstring, kSettingsFieldCount> texts;
+    std::array<int, kSettingsCheckCount> checks{};
+    std::array<bool, kSettingsFieldCount> enabled{};
+    std::array<int, kSettingsFieldCount> background = MakeArray(kButtonFace);
+    std::array<int, kSettingsFieldCount> changes{};
+
+    static std::array<int, kSettingsFieldCount> MakeArray(int value) {
+        std::array<int, kSettingsFieldCount> values;
+        values.fill(value);
+        return values;
+    }
+};
+
 std::string Gbk(const std::wstring& text) {
     return text::ToCodePage(text, text::kGbkCodePage);
 }
@@ -34,11 +75,11 @@ std::wstring Blanks(std::size_t count) {
 }
 
 // All texts, box by box: "hour minute year month day | hour minute | weekday hour minute | day hour minute | minutes".
-std::wstring Shown(const SettingsModel& model) {
+std::wstring Shown(const Controls& controls) {
     std::wstring shown;
     for (const auto& group : kGroups) {
         for (F field : group) {
-            shown += model.Text(field) + L" ";
+            shown += controls.Text(field) + L" ";
         }
         shown += L"| ";
     }
@@ -46,7 +87,7 @@ std::wstring Shown(const SettingsModel& model) {
 }
 
 // Types texts written as Shown writes them, up to where the words end.
-void Type(SettingsModel& model, const std::wstring& texts) {
+void Type(Controls& controls, const std::wstring& texts) {
     std::wistringstream words(texts);
     std::wstring word;
     for (const auto& group : kGroups) {
@@ -54,21 +95,22 @@ void Type(SettingsModel& model, const std::wstring& texts) {
             if (!(words >> word)) {
                 return;
             }
-            model.SetText(field, word);
+            controls.SetText(field, word);
         }
         words >> word;  // "|"
     }
 }
 
-// Each box's value, or '?' when its fields are not all enabled on the window colour (value 1) or all disabled on
-// the button face (any other value).
-std::string Boxes(const SettingsModel& model) {
+// Each box's value, or '?' when its fields are not all enabled on the window colour (value 1) or all
+// disabled on the button face (any other value).
+std::string Boxes(const Controls& controls) {
     std::string boxes;
     for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
-        const bool on = model.Check(static_cast<C>(i)) == 1;
-        char mark = static_cast<char>('0' + model.Check(static_cast<C>(i)));
+        const bool on = controls.checks[i] == 1;
+        char mark = static_cast<char>('0' + controls.checks[i]);
         for (F field : kGroups[i]) {
-            if (model.Enabled(field) != on || model.Background(field) != (on ? kWindowBackground : kButtonFace)) {
+            if (controls.enabled[IndexOf(field)] != on ||
+                controls.background[IndexOf(field)] != (on ? kWindowBackground : kButtonFace)) {
                 mark = '?';
             }
         }
@@ -77,13 +119,14 @@ std::string Boxes(const SettingsModel& model) {
     return boxes;
 }
 
-// A dialog loaded on 2026-12-07 from `ini` (nullptr: no file), standing in for the main window its save reports to.
+// A dialog loaded on 2026-12-07 from `ini` (nullptr: no file), standing in for the main window its save
+// reports to: each line and the reload are recorded with the action's section as it is at that moment.
 struct Dialog : SaveTarget {
-    explicit Dialog(Action of = Action::Shutdown, const wchar_t* ini = nullptr) : action(of), model(of, folder.path()) {
+    explicit Dialog(Action of = Action::Shutdown, const wchar_t* ini = nullptr) : action(of) {
         if (ini != nullptr) {
             WriteIni(ini);
         }
-        model.Form_Load({2026, 12, 7});
+        settings::Form_Load(controls, action, folder.path(), {2026, 12, 7});
     }
     void ClearList() override { calls.push_back(L"clear"); }
     void AddLine(const std::wstring& line) override { Record(line); }
@@ -93,7 +136,7 @@ struct Dialog : SaveTarget {
         sections.push_back(Section(action));
     }
     void WriteIni(const std::wstring& content) const { folder.WriteBytes(L"timer.ini", Gbk(content)); }
-    void Save(int currentYear = 2026) { model.Command2_Click(currentYear, *this); }
+    void Save(int currentYear = 2026) { settings::Command2_Click(controls, action, folder.path(), currentYear, *this); }
 
     // The eight values of a section, in key order.
     Texts Section(Action of) const {
@@ -108,9 +151,9 @@ struct Dialog : SaveTarget {
 
     testsupport::TempFolder folder;
     Action action;
-    SettingsModel model;
-    Texts calls;                  // each line by its text
-    std::vector<Texts> sections;  // the action's section at each line and at the reload
+    Controls controls;
+    Texts calls;
+    std::vector<Texts> sections;
 };
 
 const wchar_t kBothSections[] =
@@ -129,8 +172,8 @@ const std::tuple<Action, const wchar_t*, const char*, const wchar_t*> kLoadCases
      "10111", L"0 0 2026 5 1 | 23 0 | 周三 0 0 | 0 8 0 | 480"},
     {Action::Shutdown, kBothSections, "01000", L"23 0 2026 12 7 | 7 30 | 周日 23 0 | 1 23 0 | 480"},
     {Action::Restart, kBothSections, "01001", L"23 0 2026 12 7 | 21 9 | 周日 23 0 | 1 23 0 | 90"},
-    // What a save kept unchanged (a fraction in a field) is cut at its separators. A weekday outside the list, with
-    // GBK trail bytes 0x5C and 0x5D.
+    // What a save kept unchanged (a fraction in a field) is cut at its separators. A weekday outside the
+    // list, with GBK trail bytes 0x5C and 0x5D.
     {Action::Shutdown,
      L"[关机]\r\n定时关机日期=2027-1.5-x9\r\n定时关机时间=abc\r\n每天定时关机=0.5:0\r\n每周定时关机周几=乗乚]\r\n"
      L"每周定时关机时间=23:05\r\n",
@@ -141,43 +184,37 @@ TEST(SettingsLoad, ShowsTheActionsSectionThroughFiltersAndInterlocks) {
     for (const auto& [action, ini, boxes, shown] : kLoadCases) {
         SCOPED_TRACE(ini == nullptr ? "no file" : text::ToCodePage(ini, 65001));
         Dialog dialog(action, ini);
-        EXPECT_EQ(Boxes(dialog.model), boxes);
-        EXPECT_EQ(Shown(dialog.model), shown);
+        EXPECT_EQ(Boxes(dialog.controls), boxes);
+        EXPECT_EQ(Shown(dialog.controls), shown);
     }
 }
 
-TEST(SettingsFilter, KeepsTheNumberAtTheHeadRunsAgainOnlyAfterAReplacementAndSparesTheWeekday) {
+TEST(SettingsFilter, KeepsTheNumberAtTheHeadAndRunsOnceMoreOnlyAfterItsOwnReplacement) {
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"05", L"5"},  {L"", L"0"},      {L"abc", L"0"}, {L"480x", L"480"},
         {L"-5", L"-5"}, {L"1.5", L"1.5"}, {L"99", L"99"}, {L"&H1F", L"31"},
     };
     for (const auto& [typed, shown] : cases) {
-        SettingsModel model(Action::Shutdown, L"");
-        model.SetText(F::Text3, typed);
+        Controls controls;
+        controls.SetText(F::Text3, typed);
         SCOPED_TRACE(text::ToCodePage(typed, 65001));
-        EXPECT_EQ(model.Text(F::Text3), shown);
-        EXPECT_EQ(model.FilterRuns(F::Text3), std::wstring(typed) == shown ? 1 : 2);
+        EXPECT_EQ(controls.Text(F::Text3), shown);
+        EXPECT_EQ(controls.changes[IndexOf(F::Text3)], std::wstring(typed) == shown ? 1 : 2);
     }
-    // The text a field already holds is no change; the weekday takes any text.
-    SettingsModel model(Action::Shutdown, L"");
-    model.SetText(F::Text2, L"23");
-    model.SetText(F::Combo1, L"明天 abc");
-    EXPECT_EQ(model.FilterRuns(F::Text2), 0);
-    EXPECT_EQ(model.Text(F::Combo1), L"明天 abc");
 }
 
 TEST(SettingsInterlock, EachBoxSwitchesExactlyItsOwnFieldsAndKeepsTheirTexts) {
     for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
-        SettingsModel model(Action::Shutdown, L"");
-        model.SetText(kGroups[i].back(), L"42");
-        model.SetCheck(static_cast<C>(i), 1);
+        Controls controls;
+        controls.SetText(kGroups[i].back(), L"42");
         std::string expected = "00000";
-        expected[i] = '1';
-        EXPECT_EQ(Boxes(model), expected);
-        expected[i] = i % 2 == 0 ? '0' : '2';  // any value but 1 disables
-        model.SetCheck(static_cast<C>(i), expected[i] - '0');
-        EXPECT_EQ(Boxes(model), expected);
-        EXPECT_EQ(model.Text(kGroups[i].back()), L"42");
+        for (const char value : {'1', i % 2 == 0 ? '0' : '2'}) {  // any value but 1 disables
+            controls.SetCheck(static_cast<C>(i), value - '0');
+            settings::Check_Click(controls, static_cast<C>(i));
+            expected[i] = value;
+            EXPECT_EQ(Boxes(controls), expected);
+        }
+        EXPECT_EQ(controls.Text(kGroups[i].back()), L"42");
     }
 }
 
@@ -201,9 +238,9 @@ TEST(SettingsSave, CorrectsEveryFieldCheckedOrNot) {
     for (const auto& [typed, currentYear, corrected] : kCorrections) {
         SCOPED_TRACE(text::ToCodePage(typed, 65001));
         Dialog dialog;
-        Type(dialog.model, typed);
+        Type(dialog.controls, typed);
         dialog.Save(currentYear);
-        EXPECT_EQ(Shown(dialog.model), corrected);
+        EXPECT_EQ(Shown(dialog.controls), corrected);
         // Nothing was checked: no value, no line.
         EXPECT_EQ(dialog.Section(Action::Shutdown), Texts(8));
         EXPECT_EQ(dialog.calls, (Texts{L"clear", L"reload"}));
@@ -213,9 +250,7 @@ TEST(SettingsSave, CorrectsEveryFieldCheckedOrNot) {
 TEST(SettingsSave, AllFiveInOrderEachLineAfterTheEmptyWritesAndBeforeItsOwnKeysInItsOwnSection) {
     Dialog dialog;
     dialog.WriteIni(L"[关机]\r\n每天定时关机=06:00\r\n每次开机X分钟关机=90\r\n[重启]\r\n每天定时重启=21:00\r\n");
-    for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
-        dialog.model.SetCheck(static_cast<C>(i), 1);
-    }
+    dialog.controls.checks.fill(1);
     dialog.Save();
     EXPECT_EQ(
         dialog.calls,
@@ -239,22 +274,33 @@ TEST(SettingsSave, RestartWritesItsSectionInGbkAfterTheUntouchedOtherOneAndCutsO
     const std::wstring weekday = L"每个星期三的上午和下午都要重启";
     Dialog dialog(Action::Restart);
     dialog.WriteIni(shutdown);
-    for (C box : {C::Check1, C::Check2, C::Check3, C::Check5}) {
-        dialog.model.SetCheck(box, 1);
-    }
+    dialog.controls.checks = {1, 1, 1, 0, 1};
     // A fractional hour passes the bounds and is no time of day: the joined text is kept as it is.
-    Type(dialog.model, L"0 59 2100 2 28 | .5 0 | " + weekday + L" 8 5 | 1 23 0 | 0");
+    Type(dialog.controls, L"0 59 2100 2 28 | .5 0 | " + weekday + L" 8 5 | 1 23 0 | 0");
     dialog.Save();
     EXPECT_EQ(dialog.calls,
               (Texts{L"clear", L"2100-02-28 00:59" + Blanks(4) + L"  (定时重启)",
                      L"0.5:0" + Blanks(15) + L"  (每天定时重启)", L"每个星期三的上午和下午都要重启 08:0(每周定时重启)",
                      L"0" + Blanks(19) + L"  (每次开机0分钟重启)", L"reload"}));
-    const std::string bytes = dialog.folder.ReadBytes(L"timer.ini");
-    EXPECT_EQ(bytes,
+    EXPECT_EQ(dialog.folder.ReadBytes(L"timer.ini"),
               Gbk(shutdown + L"[重启]\r\n定时重启日期=2100-02-28\r\n定时重启时间=00:59\r\n每天定时重启=0.5:0\r\n" +
                   L"每周定时重启周几=" + weekday + L"\r\n每周定时重启时间=08:05\r\n每月定时重启日期=\r\n" +
                   L"每月定时重启时间=\r\n每次开机X分钟重启=0\r\n"));
-    EXPECT_NE(bytes.find("\xC3\xBF\xCC\xEC\xB6\xA8\xCA\xB1\xD6\xD8\xC6\xF4=0.5:0"), std::string::npos);
+}
+
+TEST(SettingsSave, TakesTheWeekdayTheBoxShowsThoughItCameWithoutNotice) {
+    Dialog dialog;
+    dialog.controls.checks[IndexOf(C::Check3)] = 1;
+    dialog.controls.texts[IndexOf(F::Combo1)] = L"周五";  // as WM_SETTEXT leaves it: no change notification
+    dialog.controls.SetText(F::Text4, L"8");
+    dialog.Save();
+    EXPECT_EQ(dialog.Section(Action::Shutdown)[3], L"周五");
+    EXPECT_EQ(dialog.calls.at(1), L"周五 08:00" + Blanks(12) + L"(每周定时关机)");
+}
+
+TEST(SettingsLayout, RestartTwinReplacesEveryActionWord) {
+    EXPECT_EQ(TwinText(Action::Restart, L"关机关机 - 关机"), L"重启重启 - 重启");
+    EXPECT_EQ(DialogCaption(Action::Restart), L"定时重启 - 设置");
 }
 
 }  // namespace
