@@ -56,8 +56,8 @@ TEST(SummaryLine, ColumnIsTwentyCharactersNotUnits) {
         {L"", Blanks(20)},
         {twenty, twenty},
         {twenty + L"xyz", twenty},
-        // A character outside the basic plane is one character and is never split.
-        {std::wstring(19, L'a') + L"\U00020000b", std::wstring(19, L'a') + L"\U00020000"},
+        // A character outside the basic plane is one character, a surrogate pair where wchar_t is UTF-16.
+        {std::wstring(19, L'a') + L"\xD840\xDC00" L"b", std::wstring(19, L'a') + L"\xD840\xDC00"},
         {L"\U00020000", L"\U00020000" + Blanks(19)},
     };
     for (const auto& [column, shown] : cases) {
