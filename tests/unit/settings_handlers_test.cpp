@@ -27,16 +27,24 @@ const std::vector<F> kGroups[kSettingsCheckCount] = {{F::Text10, F::Text11, F::T
                                                      {F::Text6, F::Text7, F::Text8},
                                                      {F::Text9}};
 
-// A new dialog's controls in memory. A text field's change runs its filter, as its change notification
-// does in the window; the weekday box has none.
-struct Controls : SettingsControls {
-    Controls() {
+std::wstring Blanks(std::size_t count) {
+    return std::wstring(count, L' ');
+}
+
+// A dialog's controls in memory, loaded on 2026-12-07 from `ini` as timer.ini, standing in for the main window
+// its save reports to. A text field's change runs its filter, as its change notification does in the window;
+// the weekday box has none. Each line and the reload are recorded with how many keys of the section then
+// hold a value.
+struct Dialog : SettingsControls, SaveTarget {
+    explicit Dialog(Action of = Action::Shutdown, const wchar_t* ini = L"") : action(of) {
         for (const SettingsControl& control : SettingsLayout()) {
             if (const auto field = settings_ids::FieldOf(control.id)) {
                 texts[IndexOf(*field)] = control.caption;
             }
         }
         looks.fill(-kButtonFace);
+        folder.WriteBytes(L"timer.ini", text::ToCodePage(ini, text::kGbkCodePage));
+        settings::Form_Load(*this, action, folder.path(), {2026, 12, 7});
     }
     std::wstring Text(F field) const override { return texts[IndexOf(field)]; }
     void SetText(F field, const std::wstring& text) override {
@@ -52,63 +60,6 @@ struct Controls : SettingsControls {
     void SetCheck(C box, int value) override { checks[IndexOf(box)] = value; }
     void Enable(F field, bool on, int colour) override { looks[IndexOf(field)] = on ? colour : -colour; }
 
-    std::array<std::wstring, kSettingsFieldCount> texts;
-    std::array<int, kSettingsCheckCount> checks{};
-    std::array<int, kSettingsFieldCount> looks;  // the background colour, negative while disabled
-    std::array<int, kSettingsFieldCount> changes{};
-};
-
-std::wstring Blanks(std::size_t count) {
-    return std::wstring(count, L' ');
-}
-
-// All texts, box by box: "hour minute year month day | hour minute | weekday hour minute | day hour minute | minutes".
-std::wstring Shown(const Controls& controls) {
-    std::wstring shown;
-    for (const auto& group : kGroups) {
-        for (F field : group) {
-            shown += controls.Text(field) + L" ";
-        }
-        shown += L"| ";
-    }
-    return shown.substr(0, shown.size() - 3);
-}
-
-// Types texts written as Shown writes them, up to where the words end.
-void Type(Controls& controls, const std::wstring& texts) {
-    std::wistringstream words(texts);
-    std::wstring word;
-    for (const auto& group : kGroups) {
-        for (F field : group) {
-            if (words >> word && (word != L"|" || words >> word)) {
-                controls.SetText(field, word);
-            }
-        }
-    }
-}
-
-// Each box's value, or '?' when its fields are not all enabled on the window colour (value 1) or all
-// disabled on the button face (any other value).
-std::string Boxes(const Controls& controls) {
-    std::string boxes;
-    for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
-        const bool on = controls.checks[i] == 1;
-        char mark = static_cast<char>('0' + controls.checks[i]);
-        for (F field : kGroups[i]) {
-            mark = controls.looks[IndexOf(field)] == (on ? kWindowBackground : -kButtonFace) ? mark : '?';
-        }
-        boxes += mark;
-    }
-    return boxes;
-}
-
-// A dialog loaded on 2026-12-07 from `ini` as timer.ini, standing in for the main window its save
-// reports to: each line and the reload are recorded with how many keys of the section then hold a value.
-struct Dialog : SaveTarget {
-    explicit Dialog(Action of = Action::Shutdown, const wchar_t* ini = L"") : action(of) {
-        folder.WriteBytes(L"timer.ini", text::ToCodePage(ini, text::kGbkCodePage));
-        settings::Form_Load(controls, action, folder.path(), {2026, 12, 7});
-    }
     void ClearList() override { calls.push_back(L"clear"); }
     void AddLine(const std::wstring& line) override { Record(line); }
     void Reload() override { Record(L"reload"); }
@@ -116,7 +67,7 @@ struct Dialog : SaveTarget {
         const Texts section = Section(action);
         calls.push_back(call + L" @" + std::to_wstring(8 - std::count(section.begin(), section.end(), L"")));
     }
-    void Save(int currentYear = 2026) { settings::Command2_Click(controls, action, folder.path(), currentYear, *this); }
+    void Save(int currentYear = 2026) { settings::Command2_Click(*this, action, folder.path(), currentYear, *this); }
 
     // The eight values of a section, in key order.
     Texts Section(Action of) const {
@@ -131,9 +82,52 @@ struct Dialog : SaveTarget {
 
     testsupport::TempFolder folder;
     Action action;
-    Controls controls;
+    std::array<std::wstring, kSettingsFieldCount> texts;
+    std::array<int, kSettingsCheckCount> checks{};
+    std::array<int, kSettingsFieldCount> looks;  // the background colour, negative while disabled
+    std::array<int, kSettingsFieldCount> changes{};
     Texts calls;
 };
+
+// All texts, box by box: "hour minute year month day | hour minute | weekday hour minute | day hour minute | minutes".
+std::wstring Shown(const Dialog& dialog) {
+    std::wstring shown;
+    for (const auto& group : kGroups) {
+        for (F field : group) {
+            shown += dialog.Text(field) + L" ";
+        }
+        shown += L"| ";
+    }
+    return shown.substr(0, shown.size() - 3);
+}
+
+// Types texts written as Shown writes them, up to where the words end.
+void Type(Dialog& dialog, const std::wstring& texts) {
+    std::wistringstream words(texts);
+    std::wstring word;
+    for (const auto& group : kGroups) {
+        for (F field : group) {
+            if (words >> word && (word != L"|" || words >> word)) {
+                dialog.SetText(field, word);
+            }
+        }
+    }
+}
+
+// Each box's value, or '?' when its fields are not all enabled on the window colour (value 1) or all
+// disabled on the button face (any other value).
+std::string Boxes(const Dialog& dialog) {
+    std::string boxes;
+    for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
+        const bool on = dialog.checks[i] == 1;
+        char mark = static_cast<char>('0' + dialog.checks[i]);
+        for (F field : kGroups[i]) {
+            mark = dialog.looks[IndexOf(field)] == (on ? kWindowBackground : -kButtonFace) ? mark : '?';
+        }
+        boxes += mark;
+    }
+    return boxes;
+}
 
 const wchar_t kBothSections[] =
     L"[关机]\r\n定时关机时间=22:15\r\n每天定时关机=07:30\r\n[重启]\r\n定时重启日期=2027-12-25\r\n定时重启时间=8:05\r\n"
@@ -161,8 +155,8 @@ TEST(SettingsLoad, ShowsTheActionsSectionThroughFiltersAndInterlocks) {
     for (const auto& [action, ini, boxes, shown] : kLoadCases) {
         SCOPED_TRACE(text::ToCodePage(ini, 65001));
         Dialog dialog(action, ini);
-        EXPECT_EQ(Boxes(dialog.controls), boxes);
-        EXPECT_EQ(Shown(dialog.controls), shown);
+        EXPECT_EQ(Boxes(dialog), boxes);
+        EXPECT_EQ(Shown(dialog), shown);
     }
 }
 
@@ -170,27 +164,27 @@ TEST(SettingsFilter, KeepsTheNumberAtTheHeadAndRunsOnceMoreOnlyAfterItsOwnReplac
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"05", L"5"}, {L"abc", L"0"}, {L"1.5", L"1.5"}, {L"99", L"99"}};
     for (const auto& [typed, shown] : cases) {
-        Controls controls;
-        controls.SetText(F::Text3, typed);
+        Dialog dialog;
+        dialog.SetText(F::Text3, typed);
         SCOPED_TRACE(text::ToCodePage(typed, 65001));
-        EXPECT_EQ(controls.Text(F::Text3), shown);
-        EXPECT_EQ(controls.changes[IndexOf(F::Text3)], std::wstring(typed) == shown ? 1 : 2);
+        EXPECT_EQ(dialog.Text(F::Text3), shown);
+        EXPECT_EQ(dialog.changes[IndexOf(F::Text3)], std::wstring(typed) == shown ? 1 : 2);
     }
 }
 
 TEST(SettingsInterlock, EachBoxSwitchesExactlyItsOwnFieldsAndKeepsTheirTexts) {
-    Controls controls;
-    const auto texts = controls.texts;
+    Dialog dialog;
+    const auto texts = dialog.texts;
     std::string expected = "00000";
     for (const char value : {'1', '0', '1', '2'}) {  // any value but 1 disables
         for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
-            controls.SetCheck(static_cast<C>(i), value - '0');
-            settings::Check_Click(controls, static_cast<C>(i));
+            dialog.SetCheck(static_cast<C>(i), value - '0');
+            settings::Check_Click(dialog, static_cast<C>(i));
             expected[i] = value;
-            EXPECT_EQ(Boxes(controls), expected);
+            EXPECT_EQ(Boxes(dialog), expected);
         }
     }
-    EXPECT_EQ(controls.texts, texts);
+    EXPECT_EQ(dialog.texts, texts);
 }
 
 // Typed, current year, corrected (as far as typed).
@@ -214,9 +208,9 @@ TEST(SettingsSave, CorrectsEveryFieldCheckedOrNot) {
     for (const auto& [typed, currentYear, corrected] : kCorrections) {
         SCOPED_TRACE(text::ToCodePage(typed, 65001));
         Dialog dialog;
-        Type(dialog.controls, typed);
+        Type(dialog, typed);
         dialog.Save(currentYear);
-        EXPECT_EQ(Shown(dialog.controls).substr(0, corrected.size()), corrected);
+        EXPECT_EQ(Shown(dialog).substr(0, corrected.size()), corrected);
         // Nothing was checked: no value, no line.
         EXPECT_EQ(dialog.Section(Action::Shutdown), Texts(8));
         EXPECT_EQ(dialog.calls, (Texts{L"clear", L"reload @0"}));
@@ -227,9 +221,9 @@ TEST(SettingsSave, EmptiesTheSectionThenWritesEachCheckedTriggersLineAndKeysInOr
     const std::wstring weekday = L"每个星期三的上午和下午都要重启";
     Dialog dialog(Action::Restart,
                   L"[关机]\r\n每天定时关机=22:00\r\n[重启]\r\n每天定时重启=06:00\r\n每次开机X分钟重启=90\r\n");
-    dialog.controls.checks.fill(1);
+    dialog.checks.fill(1);
     // A fractional hour passes the bounds and is no time of day: the joined text is kept as it is.
-    Type(dialog.controls, L"0 59 2100 2 28 | .5 0 | " + weekday + L" 8 5 | 1 23 0 | 0");
+    Type(dialog, L"0 59 2100 2 28 | .5 0 | " + weekday + L" 8 5 | 1 23 0 | 0");
     dialog.Save();
     EXPECT_EQ(dialog.calls, (Texts{L"clear", L"2100-02-28 00:59" + Blanks(4) + L"  (定时重启) @0",
                                    L"0.5:0" + Blanks(15) + L"  (每天定时重启) @2", weekday + L" 08:0(每周定时重启) @3",
@@ -242,9 +236,9 @@ TEST(SettingsSave, EmptiesTheSectionThenWritesEachCheckedTriggersLineAndKeysInOr
 
 TEST(SettingsSave, TakesTheWeekdayTheBoxShowsThoughItCameWithoutNotice) {
     Dialog dialog;
-    dialog.controls.checks[IndexOf(C::Check3)] = 1;
-    dialog.controls.texts[IndexOf(F::Combo1)] = L"周五";  // as WM_SETTEXT leaves it: no change notification
-    dialog.controls.SetText(F::Text4, L"8");
+    dialog.checks[IndexOf(C::Check3)] = 1;
+    dialog.texts[IndexOf(F::Combo1)] = L"周五";  // as WM_SETTEXT leaves it: no change notification
+    dialog.SetText(F::Text4, L"8");
     dialog.Save();
     EXPECT_EQ(dialog.Section(Action::Shutdown)[3], L"周五");
     EXPECT_EQ(dialog.calls.at(1), L"周五 08:00" + Blanks(12) + L"(每周定时关机) @0");
