@@ -4,6 +4,7 @@
 #include "dialogs/settings_handlers.h"
 #include "schedule/ini.h"
 #include "schedule/summary_line.h"
+#include "text/dates.h"
 #include "text/numbers.h"
 
 namespace {
@@ -57,40 +58,27 @@ void CorrectFields(SettingsControls& controls, int currentYear) {
 }
 
 // The value of a field that holds only decimal digits; the filter leaves fractions and signs, which are
-// no part of a date or a time.
+// no part of a date or a time. The corrections have made such values a real date or time of day.
 std::optional<int> PlainWhole(const std::wstring& text) {
-    if (text.empty() || text.size() > 9) {
+    if (text.empty() || text.find_first_not_of(L"0123456789") != std::wstring::npos) {
         return std::nullopt;
     }
-    int value = 0;
-    for (wchar_t c : text) {
-        if (c < L'0' || c > L'9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - L'0');
-    }
-    return value;
+    return text::ToWholeNumber(text);
 }
 
-// "Y-M-D" as "yyyy-mm-dd"; a joined text that is no date is written as it is.
+// "Y-M-D" as "yyyy-mm-dd"; a joined text that is no date (a fractional day such as 1.5) is written as it is.
 std::wstring DateValue(const std::wstring& year, const std::wstring& month, const std::wstring& day) {
     const auto y = PlainWhole(year);
     const auto m = PlainWhole(month);
     const auto d = PlainWhole(day);
-    if (y && m && d && *m >= 1 && *m <= 12 && *d >= 1 && *d <= text::DaysInMonth(*y, *m)) {
-        return text::FormatIsoDate({*y, *m, *d});
-    }
-    return year + L"-" + month + L"-" + day;
+    return y && m && d ? text::FormatIsoDate({*y, *m, *d}) : year + L"-" + month + L"-" + day;
 }
 
 // "H:M" as "hh:mm"; a joined text that is no time of day (a fractional hour such as 0.5) is written as it is.
 std::wstring TimeValue(const std::wstring& hour, const std::wstring& minute) {
     const auto h = PlainWhole(hour);
     const auto m = PlainWhole(minute);
-    if (h && m && *h <= 23 && *m <= 59) {
-        return text::FormatShortTime({*h, *m, 0});
-    }
-    return hour + L":" + minute;
+    return h && m ? text::FormatShortTime({*h, *m, 0}) : hour + L":" + minute;
 }
 
 void WriteKey(Action action, const std::wstring& folder, const wchar_t* key, const std::wstring& value) {

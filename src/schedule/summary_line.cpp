@@ -4,10 +4,9 @@ namespace {
 
 constexpr std::size_t kColumnWidth = 20;
 
-// Where wchar_t is UTF-16, a character outside the basic plane is a surrogate pair: two units, one character.
-bool StartsPair(std::wstring_view text, std::size_t at) {
-    return at + 1 < text.size() && text[at] >= 0xD800 && text[at] <= 0xDBFF && text[at + 1] >= 0xDC00 &&
-           text[at + 1] <= 0xDFFF;
+// Where wchar_t is UTF-16, a character outside the basic plane is two units, the first a high surrogate.
+std::size_t UnitsAt(std::wstring_view text, std::size_t at) {
+    return at + 1 < text.size() && text[at] >= 0xD800 && text[at] <= 0xDBFF ? 2 : 1;
 }
 
 std::wstring Ending(Action action, TriggerKind kind, std::wstring_view minutes) {
@@ -37,7 +36,7 @@ std::wstring SummaryLine(Action action, TriggerKind kind, std::wstring_view colu
 std::wstring_view FirstCharacters(std::wstring_view text, std::size_t count) {
     std::size_t end = 0;
     for (; count > 0 && end < text.size(); --count) {
-        end += StartsPair(text, end) ? 2u : 1u;
+        end += UnitsAt(text, end);
     }
     return text.substr(0, end);
 }

@@ -198,6 +198,7 @@ const std::tuple<const wchar_t*, int, std::wstring> kCorrections[] = {
     {L"0 0 2026 11 31", 2026, L"0 0 2026 11 30"},
     {L"0 0 2026 12 31", 2026, L"0 0 2026 12 31"},
     {L"0 0 2028 2 30", 2026, L"0 0 2028 2 29"},
+    {L"0 0 2028 2 28.6", 2026, L"0 0 2028 2 28.6"},  // reads as 29, not beyond February
     // February's length follows the corrected year; the upper bound is tested after the raised lower one.
     {L"0 0 2024 2 29", 2027, L"0 0 2027 2 28"},
     {L"0 0 2104 2 29", 2026, L"0 0 2100 2 28"},
