@@ -78,7 +78,7 @@ std::wstring DateValue(const std::wstring& year, const std::wstring& month, cons
 std::wstring TimeValue(const std::wstring& hour, const std::wstring& minute) {
     const auto h = PlainWhole(hour);
     const auto m = PlainWhole(minute);
-    return h && m ? text::FormatShortTime({*h, *m, 0}) : hour + L":" + minute;
+    return h && m ? text::FormatShortTime({*h, *m}) : hour + L":" + minute;
 }
 
 void WriteKey(Action action, const std::wstring& folder, const wchar_t* key, const std::wstring& value) {
