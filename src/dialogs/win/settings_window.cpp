@@ -76,12 +76,14 @@ SettingsWindow::SettingsWindow(Action dialogAction, MainWindowLink& link, Closed
 }
 
 bool SettingsWindow::Create(HINSTANCE instance) {
-    if (!Window::Create(instance, kWindowClass, DialogCaption(action).c_str(), kStyle, kExStyle)) {
+    if (!Window::Create(instance, kWindowClass, L"", kStyle, kExStyle)) {
         return false;
     }
     CreateControls(instance);
     LayOut(kDialogWidthTwips, kDialogHeightTwips);
     Form_Load();
+    // The caption comes last, so that a tool that finds the dialog by it finds the dialog loaded.
+    SetWindowTextW(window, DialogCaption(action).c_str());
     ShowWindow(window, SW_SHOWNORMAL);
     SetFocus(GetNextDlgTabItem(window, nullptr, FALSE));
     return true;
