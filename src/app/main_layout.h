@@ -1,7 +1,11 @@
-// The main window's layout in twips, and its conversion to pixels at a given DPI.
+// The main window's texts, and its layout in twips.
 #pragma once
 
-#include <array>
+inline constexpr wchar_t kMainCaption[] = L"岚舟定时关机 1.6  http://www.lanzhou-timer.example";
+inline constexpr wchar_t kExitQuestion[] = L"确定要退出本程序吗?";
+inline constexpr wchar_t kExitQuestionTitle[] = L"是否退出?";
+inline constexpr wchar_t kTrayTip[] = L"澄屿定时关机";
+inline constexpr wchar_t kControlFontFace[] = L"黑体";
 
 struct TwipsRect {
     int left;
@@ -10,15 +14,10 @@ struct TwipsRect {
     int height;
 };
 
-struct PixelRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
 enum class ControlKind { Label, ListBox, Frame, Button, CheckBox };
 enum class ControlFont { Default, Clock, List, Button };
+// Hundredths of a point, by ControlFont; the default font is the system's message font.
+constexpr int kFontSizes[] = {0, 2175, 1200, 1050};
 
 struct ControlLayout {
     int id;
@@ -43,19 +42,22 @@ constexpr int kClientHeightTwips = 5655;
 constexpr int kBannerWidth = 434;  // pixels at 96 DPI
 constexpr int kBannerHeight = 56;
 
-extern const wchar_t kMainCaption[];
-extern const wchar_t kExitQuestion[];
-extern const wchar_t kExitQuestionTitle[];
-extern const wchar_t kTrayTip[];
-extern const wchar_t kControlFontFace[];
+constexpr TwipsRect kFrame1{360, 960, 5775, 1935};
+constexpr TwipsRect kFrame2{360, 3120, 5775, 1935};
+// A frame's button sits at (4800, 170) inside it.
+constexpr TwipsRect ButtonIn(const TwipsRect& frame) {
+    return {frame.left + 4800, frame.top + 170, 855, 375};
+}
 
 // The nine controls in tab order.
-const std::array<ControlLayout, 9>& MainControls();
-
-// Twips are physical units: 1440 to the inch, rounded to the nearest pixel.
-int TwipsToPixels(int twips, int dpi);
-PixelRect ToPixels(const TwipsRect& rect, int dpi);
-// A 96-DPI pixel length at another DPI.
-int ScaleFrom96(int pixels, int dpi);
-// The character height (LOGFONT's negative lfHeight) of a font size given in hundredths of a point.
-int FontHeight(ControlFont font, int dpi);
+inline constexpr ControlLayout kMainControls[] = {
+    {kLabel1Id, ControlKind::Label, L"", {1200, 180, 2295, 495}, ControlFont::Clock},
+    {kLabel2Id, ControlKind::Label, L"", {4200, 180, 1815, 495}, ControlFont::Clock},
+    {kList1Id, ControlKind::ListBox, L"", {480, 1560, 5535, 1230}, ControlFont::List},
+    {kFrame1Id, ControlKind::Frame, L"定时关机", kFrame1, ControlFont::Default},
+    {kCommand1Id, ControlKind::Button, L"设置\u2026", ButtonIn(kFrame1), ControlFont::Button},
+    {kCheck1Id, ControlKind::CheckBox, L"开机自动运行", {360, 5160, 1575, 255}, ControlFont::Default},
+    {kList2Id, ControlKind::ListBox, L"", {480, 3720, 5535, 1230}, ControlFont::List},
+    {kFrame2Id, ControlKind::Frame, L"定时重启", kFrame2, ControlFont::Default},
+    {kCommand2Id, ControlKind::Button, L"设置\u2026", ButtonIn(kFrame2), ControlFont::Button},
+};

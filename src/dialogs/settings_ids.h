@@ -1,7 +1,9 @@
 // Control IDs of the settings dialogs, shared with the end-to-end probe that reads them from outside.
 #pragma once
 
-#include "dialogs/settings_fields.h"
+#include <optional>
+
+#include "dialogs/settings_handlers.h"
 
 namespace settings_ids {
 
@@ -22,6 +24,22 @@ constexpr int ForCheck(SettingsCheck box) {
 }
 constexpr int ForLabel(int number) {
     return kLabel1 + number - 1;
+}
+
+inline std::optional<SettingsField> FieldOf(int id) {
+    if (id == kCombo1) {
+        return SettingsField::Combo1;
+    }
+    if (id >= kText2 && id < kText2 + static_cast<int>(kSettingsFieldCount) - 1) {
+        return static_cast<SettingsField>(id - kText2);
+    }
+    return std::nullopt;
+}
+inline std::optional<SettingsCheck> CheckOf(int id) {
+    if (id >= kCheck1 && id < kCheck1 + static_cast<int>(kSettingsCheckCount)) {
+        return static_cast<SettingsCheck>(id - kCheck1);
+    }
+    return std::nullopt;
 }
 
 }  // namespace settings_ids

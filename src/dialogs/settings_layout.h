@@ -15,7 +15,7 @@ enum class SettingsControlKind { CheckBox, TextField, Label, WeekdayList, Defaul
 struct SettingsControl {
     int id;
     SettingsControlKind kind;
-    const wchar_t* caption;  // as in the shutdown dialog; see TwinText
+    const wchar_t* caption;  // or initial text; as in the shutdown dialog, see TwinText
     int left;
     int top;
     int width;

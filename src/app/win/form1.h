@@ -1,25 +1,23 @@
 // The main window: clock over the banner, the two schedule lists, the autostart box, the tray icon.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 #include "app/clock_tick.h"
 #include "app/main_layout.h"
-#include "platform/win/unique_handle.h"
 #include "dialogs/win/settings_dialog.h"
+#include "platform/win/window.h"
 #include "platform/win32.h"
 #include "schedule/schedule_model.h"
 #include "scheduler/timer.h"
 #include "system/tray.h"
 
-class Form1 final : public 托盘::TrayWindow, public MainWindowLink, public ClockLabels {
+class Form1 final : public Window, public 托盘::TrayWindow, public MainWindowLink, public ClockLabels {
   public:
     explicit Form1(HINSTANCE instance);
-    ~Form1() override;
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
 
     // Creates the window and its controls, still invisible; false when the system refuses.
     bool Create();
@@ -28,7 +26,7 @@ class Form1 final : public 托盘::TrayWindow, public MainWindowLink, public Clo
     void Show(int showCommand);
     bool StartedHidden() const { return startedHidden; }
 
-    // TrayWindow
+    // TrayWindow and MainWindowLink
     HWND Handle() const override { return window; }
     HICON Icon() const override { return smallIcon.get(); }
     int WindowState() const override;
@@ -44,14 +42,14 @@ class Form1 final : public 托盘::TrayWindow, public MainWindowLink, public Clo
 
     // ClockLabels
     void SetCaptions(const std::wstring& date, const std::wstring& time) override;
-    std::wstring DateCaption() const override { return ControlText(kLabel1Id); }
-    std::wstring TimeCaption() const override { return ControlText(kLabel2Id); }
+    std::wstring DateCaption() const override { return WindowText(Control(kLabel1Id)); }
+    std::wstring TimeCaption() const override { return WindowText(Control(kLabel2Id)); }
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void ApplyLayout() override;
+    void Destroyed() override { PostQuitMessage(0); }
     void OnCommand(int id, int code);
-    void OnDpiChanged(int newDpi, const RECT& suggested);
 
     // Handlers
     void Form_Resize(WPARAM sizeType);
@@ -67,19 +65,13 @@ class Form1 final : public 托盘::TrayWindow, public MainWindowLink, public Clo
 
     // View
     void CreateControls();
-    void ApplyLayout(int newDpi);
-    void PlaceWindow();
     void LoadBanner();
     void Paint();
     LRESULT ColorStatic(HDC dc, HWND control);
     HWND Control(int id) const { return GetDlgItem(window, id); }
     HWND ListOf(Action action) const;
-    std::wstring ControlText(int id) const;
-    void SetControlText(int id, const std::wstring& text);
 
     HINSTANCE instance;
-    HWND window = nullptr;
-    int dpi = 96;
     std::int16_t lastState = 0;
     bool startedHidden = false;
     std::wstring autostartCommand;
@@ -90,10 +82,7 @@ class Form1 final : public 托盘::TrayWindow, public MainWindowLink, public Clo
 
     UniqueIcon bigIcon;
     UniqueIcon smallIcon;
-    UniqueFont clockFont;
-    UniqueFont listFont;
-    UniqueFont buttonFont;
-    UniqueFont defaultFont;
-    UniqueBitmap banner;  // scaled to the window's DPI
+    std::array<UniqueFont, std::size(kFontSizes)> fonts;  // by ControlFont
+    UniqueBitmap banner;                                  // scaled to the window's DPI
     UniqueBrush bannerBrush;
 };

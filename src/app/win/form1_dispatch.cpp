@@ -2,26 +2,9 @@
 #include "app/main_layout.h"
 #include "app/win/form1.h"
 
-namespace {
-
-constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, newer than the headers' target version
-
-}  // namespace
-
-std::wstring Form1::ControlText(int id) const {
-    HWND hwnd = Control(id);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 void Form1::SetCaptions(const std::wstring& date, const std::wstring& time) {
-    SetControlText(kLabel1Id, date);
-    SetControlText(kLabel2Id, time);
-}
-
-void Form1::SetControlText(int id, const std::wstring& text) {
-    SetWindowTextW(Control(id), text.c_str());
+    SetWindowTextW(Control(kLabel1Id), date.c_str());
+    SetWindowTextW(Control(kLabel2Id), time.c_str());
 }
 
 HWND Form1::ListOf(Action action) const {
@@ -57,18 +40,6 @@ void Form1::Show(int showCommand) {
     UpdateWindow(window);
 }
 
-LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        auto* self = static_cast<Form1*>(create->lpCreateParams);
-        self->window = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self != nullptr ? self->HandleMessage(message, wParam, lParam)
-                           : DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
@@ -94,24 +65,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 EndSession();
             }
             return 0;
-        case kDpiChanged:
-            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
-        case WM_DESTROY:
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            window = nullptr;
-            PostQuitMessage(0);
-            return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
-}
-
-// Moved to a monitor of another DPI: lay out again and take the size Windows suggests.
-void Form1::OnDpiChanged(int newDpi, const RECT& suggested) {
-    ApplyLayout(newDpi);
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::OnCommand(int id, int code) {

@@ -1,14 +1,12 @@
 // Form1 as a Win32 window: class, controls, layout at the window's DPI, painting.
 #include "app/main_layout.h"
 #include "app/res/resource.h"
-#include "platform/win/dpi.h"
 #include "app/win/form1.h"
 
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"TimerForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr DWORD kExStyle = 0;
 
 const wchar_t* ClassOf(ControlKind kind) {
     switch (kind) {
@@ -37,65 +35,30 @@ DWORD StyleOf(ControlKind kind) {
     return 0;
 }
 
-UniqueFont MakeFont(ControlFont font, int dpi) {
-    LOGFONTW face{};
-    if (font == ControlFont::Default) {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof(metrics);
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-        face = metrics.lfMessageFont;
-        face.lfHeight = MulDiv(face.lfHeight, dpi, DpiOf(nullptr));
-        return UniqueFont(CreateFontIndirectW(&face));
-    }
-    // Without 黑体 installed, the font mapper picks the system's GB2312 font of the same size.
-    face.lfHeight = FontHeight(font, dpi);
-    face.lfWeight = FW_NORMAL;
-    face.lfCharSet = GB2312_CHARSET;
-    face.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(face.lfFaceName, kControlFontFace, LF_FACESIZE);
-    return UniqueFont(CreateFontIndirectW(&face));
+UniqueIcon LoadProgramIcon(HINSTANCE instance, int sizeMetric) {
+    const int size = GetSystemMetrics(sizeMetric);
+    return UniqueIcon(
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, size, size, 0)));
 }
 
 }  // namespace
 
 Form1::Form1(HINSTANCE instanceHandle) : instance(instanceHandle) {}
 
-Form1::~Form1() {
-    if (window != nullptr) {
-        DestroyWindow(window);
-    }
-}
-
 bool Form1::Create() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &Form1::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    bigIcon.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
-                                                GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
-    smallIcon.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
-                                                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-    windowClass.hIcon = bigIcon.get();
-    windowClass.hIconSm = smallIcon.get();
-    if (RegisterClassExW(&windowClass) == 0) {
+    if (!Window::Create(instance, kWindowClass, kMainCaption, kStyle, 0)) {
         return false;
     }
-    window = CreateWindowExW(kExStyle, kWindowClass, kMainCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                             nullptr, nullptr, instance, this);
-    if (window == nullptr) {
-        return false;
-    }
+    bigIcon = LoadProgramIcon(instance, SM_CXICON);
+    smallIcon = LoadProgramIcon(instance, SM_CXSMICON);
+    SetIcons(bigIcon.get(), smallIcon.get());
     CreateControls();
-    ApplyLayout(DpiOf(window));
-    PlaceWindow();
+    LayOut(kClientWidthTwips, kClientHeightTwips);
     return true;
 }
 
 void Form1::CreateControls() {
-    for (const ControlLayout& control : MainControls()) {
+    for (const ControlLayout& control : kMainControls) {
         CreateWindowExW(control.kind == ControlKind::ListBox ? WS_EX_CLIENTEDGE : 0, ClassOf(control.kind),
                         control.text, WS_CHILD | WS_VISIBLE | StyleOf(control.kind), 0, 0, 0, 0, window,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
@@ -107,44 +70,27 @@ void Form1::CreateControls() {
     }
 }
 
-void Form1::ApplyLayout(int newDpi) {
-    dpi = newDpi;
-    clockFont = MakeFont(ControlFont::Clock, dpi);
-    listFont = MakeFont(ControlFont::List, dpi);
-    buttonFont = MakeFont(ControlFont::Button, dpi);
-    defaultFont = MakeFont(ControlFont::Default, dpi);
-    for (const ControlLayout& control : MainControls()) {
-        const PixelRect rect = ToPixels(control.onWindow, dpi);
+void Form1::ApplyLayout() {
+    for (std::size_t i = 0; i < fonts.size(); ++i) {
+        fonts[i] = i == 0 ? MessageFont(dpi) : Gb2312Font(kControlFontFace, kFontSizes[i], dpi);
+    }
+    for (const ControlLayout& control : kMainControls) {
+        const TwipsRect& rect = control.onWindow;
         HWND hwnd = Control(control.id);
-        MoveWindow(hwnd, rect.left, rect.top, rect.width, rect.height, FALSE);
-        HFONT font = control.font == ControlFont::Clock    ? clockFont.get()
-                     : control.font == ControlFont::List   ? listFont.get()
-                     : control.font == ControlFont::Button ? buttonFont.get()
-                                                           : defaultFont.get();
+        MoveWindow(hwnd, Pixels(rect.left, dpi), Pixels(rect.top, dpi), Pixels(rect.width, dpi),
+                   Pixels(rect.height, dpi), FALSE);
+        const HFONT font = fonts[static_cast<std::size_t>(control.font)].get();
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     LoadBanner();
     InvalidateRect(window, nullptr, TRUE);
 }
 
-void Form1::PlaceWindow() {
-    const RECT frame =
-        WindowRectForClient(TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi), kStyle,
-                            kExStyle, dpi);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = work.left + (work.right - work.left - width) / 2;
-    const int top = work.top + (work.bottom - work.top - height) / 2;
-    SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Form1::LoadBanner() {
     UniqueBitmap source(static_cast<HBITMAP>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    const int width = ScaleFrom96(kBannerWidth, dpi);
-    const int height = ScaleFrom96(kBannerHeight, dpi);
+    const int width = MulDiv(kBannerWidth, dpi, 96);
+    const int height = MulDiv(kBannerHeight, dpi, 96);
     HDC screen = GetDC(nullptr);
     HDC from = CreateCompatibleDC(screen);
     HDC to = CreateCompatibleDC(screen);
@@ -167,7 +113,7 @@ void Form1::Paint() {
     HDC dc = BeginPaint(window, &paint);
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(memory, banner.get());
-    BitBlt(dc, 0, 0, ScaleFrom96(kBannerWidth, dpi), ScaleFrom96(kBannerHeight, dpi), memory, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, MulDiv(kBannerWidth, dpi, 96), MulDiv(kBannerHeight, dpi, 96), memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
     EndPaint(window, &paint);

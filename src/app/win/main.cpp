@@ -2,7 +2,6 @@
 #include "app/instance_name.h"
 #include "app/startup_args.h"
 #include "app/win/form1.h"
-#include "platform/win/unique_handle.h"
 #include "platform/program_path.h"
 
 namespace {
@@ -26,8 +25,9 @@ int RunMessageLoop(HWND mainWindow) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    // The mutex lives as long as the process; a second start of the same file finds it and leaves.
-    UniqueKernelHandle instanceMutex(CreateMutexW(nullptr, FALSE, InstanceMutexName(platform::ProgramPath()).c_str()));
+    // The mutex is never closed: it lives as long as the process, and a second start of the same file
+    // finds it and leaves.
+    CreateMutexW(nullptr, FALSE, InstanceMutexName(platform::ProgramPath()).c_str());
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         return 0;
     }

@@ -8,9 +8,9 @@
 
 // What a settings dialog needs of the main window.
 class MainWindowLink {
-public:
+  public:
     virtual ~MainWindowLink() = default;
-    virtual HICON Icon() const = 0;
+    virtual HWND Handle() const = 0;  // its icons become the dialog's
     virtual void ClearScheduleList(Action action) = 0;
     virtual void AddScheduleLine(Action action, const std::wstring& line) = 0;
     virtual void ShiJian() = 0;

@@ -1,12 +1,14 @@
-// A settings dialog as a Win32 window: class, controls, fonts and layout at the window's DPI.
+// A settings dialog as a Win32 window: its controls, their layout at the window's DPI, and the messages
+// that run the dialog's handlers on them.
 #include "dialogs/win/settings_window.h"
 
-#include "platform/win/dpi.h"
+#include "dialogs/settings_ids.h"
 #include "dialogs/settings_layout.h"
 #include "platform/program_path.h"
 
 namespace {
 
+namespace ids = settings_ids;
 constexpr wchar_t kWindowClass[] = L"TimerSettingsDialog";
 constexpr wchar_t kTextFontFace[] = L"黑体";
 // A fixed frame with the close box and neither minimise nor maximise.
@@ -14,10 +16,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // The weekday list opens below its field, tall enough for the seven items.
 constexpr int kWeekdayListRows = 8;
-
-int Pixels(int twips, int dpi) {
-    return MulDiv(twips, dpi, 1440);
-}
 
 const wchar_t* ClassOf(SettingsControlKind kind) {
     switch (kind) {
@@ -32,7 +30,7 @@ const wchar_t* ClassOf(SettingsControlKind kind) {
     }
 }
 
-// Governed fields start disabled; the model's interlocks enable them.
+// Governed fields start disabled; the interlocks enable them.
 DWORD StyleOf(SettingsControlKind kind) {
     switch (kind) {
         case SettingsControlKind::CheckBox:
@@ -51,62 +49,41 @@ DWORD StyleOf(SettingsControlKind kind) {
     return 0;
 }
 
-UniqueFont DialogFont(int dpi) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    LOGFONTW face = metrics.lfMessageFont;
-    face.lfHeight = MulDiv(face.lfHeight, dpi, DpiOf(nullptr));
-    return UniqueFont(CreateFontIndirectW(&face));
-}
+// The save's list and reload go to the main window.
+class MainWindowTarget final : public SaveTarget {
+  public:
+    MainWindowTarget(MainWindowLink& link, Action action) : mainWindow(link), listAction(action) {}
+    void ClearList() override { mainWindow.ClearScheduleList(listAction); }
+    void AddLine(const std::wstring& line) override { mainWindow.AddScheduleLine(listAction, line); }
+    void Reload() override { mainWindow.ShiJian(); }
 
-// Without 黑体 installed, the font mapper picks the system's GB2312 font of the same size.
-UniqueFont TextFont(int dpi) {
-    LOGFONTW face{};
-    face.lfHeight = -MulDiv(12, dpi, 72);
-    face.lfWeight = FW_NORMAL;
-    face.lfCharSet = GB2312_CHARSET;
-    lstrcpynW(face.lfFaceName, kTextFontFace, LF_FACESIZE);
-    return UniqueFont(CreateFontIndirectW(&face));
-}
+  private:
+    MainWindowLink& mainWindow;
+    Action listAction;
+};
 
-bool RegisterWindowClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+SYSTEMTIME Now() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return now;
 }
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(Action action, MainWindowLink& link, ClosedHandler closedHandler)
-    : model(action, platform::ProgramFolder()), mainWindow(link), closed(closedHandler) {}
-
-SettingsWindow::~SettingsWindow() {
-    if (window != nullptr) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        DestroyWindow(window);
-    }
+SettingsWindow::SettingsWindow(Action dialogAction, MainWindowLink& link, ClosedHandler closedHandler)
+    : action(dialogAction), mainWindow(link), closed(closedHandler) {
+    backgrounds.fill(kButtonFace);
 }
 
 bool SettingsWindow::Create(HINSTANCE instance) {
-    if (!RegisterWindowClass(instance, &SettingsWindow::WindowProc)) {
-        return false;
-    }
-    const std::wstring caption = DialogCaption(model.action());
-    window = CreateWindowExW(kExStyle, kWindowClass, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
-                             nullptr, nullptr, instance, this);
-    if (window == nullptr) {
+    if (!Window::Create(instance, kWindowClass, L"", kStyle, kExStyle)) {
         return false;
     }
     CreateControls(instance);
-    ApplyLayout(DpiOf(window));
+    LayOut(kDialogWidthTwips, kDialogHeightTwips);
     Form_Load();
-    Centre();
+    // The caption comes last, so that a tool that finds the dialog by it finds the dialog loaded.
+    SetWindowTextW(window, DialogCaption(action).c_str());
     ShowWindow(window, SW_SHOWNORMAL);
     SetFocus(GetNextDlgTabItem(window, nullptr, FALSE));
     return true;
@@ -116,8 +93,7 @@ bool SettingsWindow::Create(HINSTANCE instance) {
 void SettingsWindow::CreateControls(HINSTANCE instance) {
     for (const SettingsControl& control : SettingsLayout()) {
         const DWORD exStyle = control.kind == SettingsControlKind::TextField ? WS_EX_CLIENTEDGE : 0;
-        const std::wstring caption = TwinText(model.action(), control.caption);
-        HWND child = CreateWindowExW(exStyle, ClassOf(control.kind), caption.c_str(),
+        HWND child = CreateWindowExW(exStyle, ClassOf(control.kind), TwinText(action, control.caption).c_str(),
                                      WS_CHILD | WS_VISIBLE | StyleOf(control.kind), 0, 0, 0, 0, window,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         if (control.kind == SettingsControlKind::TextField) {
@@ -139,9 +115,9 @@ void SettingsWindow::CreateControls(HINSTANCE instance) {
     }
 }
 
-void SettingsWindow::ApplyLayout(int dpi) {
-    textFont = TextFont(dpi);
-    dialogFont = DialogFont(dpi);
+void SettingsWindow::ApplyLayout() {
+    textFont = Gb2312Font(kTextFontFace, 1200, dpi);
+    dialogFont = MessageFont(dpi);
     for (const SettingsControl& control : SettingsLayout()) {
         HWND child = Control(control.id);
         const bool isText = control.kind == SettingsControlKind::TextField;
@@ -151,20 +127,109 @@ void SettingsWindow::ApplyLayout(int dpi) {
         MoveWindow(child, Pixels(control.left, dpi), Pixels(control.top, dpi), Pixels(control.width, dpi),
                    Pixels(control.height, dpi) * rows, FALSE);
     }
-    const RECT frame = WindowRectForClient(Pixels(kDialogWidthTwips, dpi), Pixels(kDialogHeightTwips, dpi), kStyle, kExStyle, dpi);
-    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window, nullptr, TRUE);
 }
 
-void SettingsWindow::Centre() {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    const RECT& screen = monitor.rcMonitor;
-    const int left = screen.left + ((screen.right - screen.left) - (frame.right - frame.left)) / 2;
-    const int top = screen.top + ((screen.bottom - screen.top) - (frame.bottom - frame.top)) / 2;
-    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+LRESULT SettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return ColorField(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, wParam, lParam);
+        case DM_GETDEFID:
+            return MAKELRESULT(ids::kCommand2, DC_HASDEFID);
+        case WM_ACTIVATE:
+            // A plain window does not keep its focused control across deactivation the way a dialog does.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                lastFocus = GetFocus();
+            } else if (lastFocus != nullptr && IsChild(window, lastFocus)) {
+                SetFocus(lastFocus);
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A text field reports every change of its text, the program's own and another program's WM_SETTEXT
+// included; the weekday box reports none that matters, as the save reads whatever it shows.
+void SettingsWindow::OnCommand(int id, int code) {
+    if (id == ids::kCommand2) {
+        Command2_Click();
+    } else if (id == ids::kCommand3) {
+        DestroyWindow(window);  // Command3_Click
+    } else if (const auto box = ids::CheckOf(id); box && code == BN_CLICKED) {
+        settings::Check_Click(*this, *box);
+    } else if (const auto field = ids::FieldOf(id); field && code == EN_CHANGE) {
+        settings::Text_Change(*this, *field);
+    }
+}
+
+void SettingsWindow::Form_Load() {
+    HWND main = mainWindow.Handle();
+    SetIcons(reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_BIG, 0)),
+             reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_SMALL, 0)));
+    const SYSTEMTIME now = Now();
+    settings::Form_Load(*this, action, platform::ProgramFolder(), {now.wYear, now.wMonth, now.wDay});
+}
+
+// Saves, then closes: the window and this object are gone when DestroyWindow returns.
+void SettingsWindow::Command2_Click() {
+    MainWindowTarget target(mainWindow, action);
+    settings::Command2_Click(*this, action, platform::ProgramFolder(), Now().wYear, target);
+    DestroyWindow(window);
+}
+
+HWND SettingsWindow::Control(SettingsField field) const {
+    return Control(ids::ForField(field));
+}
+
+std::wstring SettingsWindow::Text(SettingsField field) const {
+    return WindowText(Control(field));
+}
+
+// WM_SETTEXT makes an edit control report EN_CHANGE even for the text it already shows, on Windows as
+// under Wine; the same text is left alone, so a filter's replacement re-runs the filter exactly once.
+void SettingsWindow::SetText(SettingsField field, const std::wstring& text) {
+    HWND control = Control(field);
+    if (WindowText(control) == text) {
+        return;
+    }
+    SetWindowTextW(control, text.c_str());
+    if (field != SettingsField::Combo1) {
+        // Typing goes on after what is shown rather than before it.
+        SendMessageW(control, EM_SETSEL, text.size(), static_cast<LPARAM>(text.size()));
+    }
+}
+
+int SettingsWindow::Check(SettingsCheck box) const {
+    return static_cast<int>(IsDlgButtonChecked(window, ids::ForCheck(box)));
+}
+
+void SettingsWindow::SetCheck(SettingsCheck box, int value) {
+    CheckDlgButton(window, ids::ForCheck(box), static_cast<UINT>(value));
+}
+
+void SettingsWindow::Enable(SettingsField field, bool enabled, int background) {
+    EnableWindow(Control(field), enabled ? TRUE : FALSE);
+    backgrounds[IndexOf(field)] = background;
+}
+
+// A governed field, or the edit part inside the weekday list, takes the background its interlock chose.
+LRESULT SettingsWindow::ColorField(HDC dc, HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    std::optional<SettingsField> field = ids::FieldOf(GetDlgCtrlID(control));
+    if (!field && GetParent(control) != window) {
+        field = ids::FieldOf(GetDlgCtrlID(GetParent(control)));
+    }
+    if (!field) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    const int colour = backgrounds[IndexOf(*field)];
+    SetBkColor(dc, GetSysColor(colour));
+    SetTextColor(dc, GetSysColor(IsWindowEnabled(Control(*field)) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
 }

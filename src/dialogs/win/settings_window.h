@@ -1,52 +1,51 @@
-// One open settings dialog: a top-level window whose controls mirror a SettingsModel.
+// One open settings dialog: a top-level window whose controls are the dialog's only state.
 #pragma once
 
-#include <string>
+#include <array>
 
-#include "platform/win/unique_handle.h"
-#include "dialogs/settings_model.h"
+#include "dialogs/settings_handlers.h"
 #include "dialogs/win/settings_dialog.h"
-#include "platform/win32.h"
+#include "platform/win/window.h"
 
-class SettingsWindow {
+class SettingsWindow final : public Window, private SettingsControls {
   public:
     // Called once the window is gone; the owner may then delete the object.
     using ClosedHandler = void (*)(Action action);
 
     SettingsWindow(Action action, MainWindowLink& mainWindow, ClosedHandler closed);
-    ~SettingsWindow();
-    SettingsWindow(const SettingsWindow&) = delete;
-    SettingsWindow& operator=(const SettingsWindow&) = delete;
 
     // Creates the window and its controls, runs Form_Load and shows it centred; false when the system refuses.
     bool Create(HINSTANCE instance);
     HWND Handle() const { return window; }
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void ApplyLayout() override;
+    void Destroyed() override { closed(action); }
     void OnCommand(int id, int code);
 
     // Handlers
     void Form_Load();
     void Command2_Click();
-    void Command3_Click();
 
-    // View
+    // SettingsControls, over the real controls
+    std::wstring Text(SettingsField field) const override;
+    void SetText(SettingsField field, const std::wstring& text) override;
+    int Check(SettingsCheck box) const override;
+    void SetCheck(SettingsCheck box, int value) override;
+    void Enable(SettingsField field, bool enabled, int background) override;
+
     void CreateControls(HINSTANCE instance);
-    void ApplyLayout(int dpi);
-    void Centre();
-    void SyncControls();
     LRESULT ColorField(HDC dc, HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     HWND Control(int id) const { return GetDlgItem(window, id); }
-    std::wstring ControlText(HWND control) const;
+    HWND Control(SettingsField field) const;
 
-    SettingsModel model;
+    Action action;
     MainWindowLink& mainWindow;
     ClosedHandler closed;
-    HWND window = nullptr;
     HWND lastFocus = nullptr;
-    bool syncing = false;  // our own writes to the controls are not the user's changes
+    // An edit control has no background colour of its own; its parent names one when asked to paint it.
+    std::array<int, kSettingsFieldCount> backgrounds;
     UniqueFont textFont;
     UniqueFont dialogFont;
 };
