@@ -5,8 +5,8 @@
 #include <string>
 
 #include "bench_support.h"
+#include "platform/codepage.h"
 #include "schedule/loader.h"
-#include "text/codepage.h"
 
 namespace fs = std::filesystem;
 

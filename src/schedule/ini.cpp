@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "platform/win32.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace ini {
 namespace {

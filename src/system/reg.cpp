@@ -5,7 +5,7 @@
 #include <iterator>
 #include <optional>
 
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace reg {
 

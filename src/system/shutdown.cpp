@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/win32.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 const wchar_t kApplicationTitle[] = L"岚舟定时关机";
 const wchar_t kTokenMessage[] =

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace 托盘 {
 

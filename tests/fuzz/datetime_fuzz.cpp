@@ -1,4 +1,4 @@
-// fuzz-sources: src/text/dates.cpp src/text/codepage.cpp src/platform/host/codepage.cpp
+// fuzz-sources: src/text/dates.cpp src/platform/codepage.cpp src/platform/host/codepage.cpp
 // Stored dates and times read and rendered with every pattern.
 #include "fuzz_input.h"
 #include "text/dates.h"

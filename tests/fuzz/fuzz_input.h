@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace fuzz {
 

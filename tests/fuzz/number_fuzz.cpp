@@ -1,4 +1,6 @@
-// fuzz-sources: src/text/numbers.cpp src/text/decimal_digits.cpp src/text/codepage.cpp src/platform/host/codepage.cpp
+// clang-format off
+// fuzz-sources: src/text/numbers.cpp src/text/decimal_digits.cpp src/platform/codepage.cpp src/platform/host/codepage.cpp
+// clang-format on
 // The input filter's reading and writing, and the loader's whole-number conversion.
 #include <cmath>
 #include <cstring>

@@ -9,7 +9,7 @@
 
 #include "schedule/schedule_model.h"
 #include "support/temp_folder.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace {
 

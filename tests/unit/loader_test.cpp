@@ -6,9 +6,9 @@
 #include <string>
 #include <utility>
 
+#include "platform/codepage.h"
 #include "schedule/ini.h"
 #include "support/temp_folder.h"
-#include "text/codepage.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "platform/win32.h"
 #include "support/temp_folder.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace {
 

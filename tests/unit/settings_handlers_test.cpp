@@ -10,9 +10,9 @@
 
 #include "dialogs/settings_ids.h"
 #include "dialogs/settings_layout.h"
+#include "platform/codepage.h"
 #include "schedule/ini.h"
 #include "support/temp_folder.h"
-#include "text/codepage.h"
 
 namespace {
 

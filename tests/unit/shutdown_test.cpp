@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 #ifndef _WIN32
 #include "platform/host/messagebox_control.h"

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 #ifndef _WIN32
 #include "platform/host/shell_control.h"

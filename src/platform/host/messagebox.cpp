@@ -1,6 +1,6 @@
 // Host stand-in for MessageBoxA: records the box and answers at once with the button the test chose.
 #include "platform/host/messagebox_control.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/host/process_control.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "platform/host/process_control.h"
 #include "platform/win32.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace {
 

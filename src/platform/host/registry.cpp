@@ -4,7 +4,7 @@
 #include <map>
 
 #include "platform/host/registry_control.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #ifndef _WIN32
 #include "platform/host/process_control.h"
-#include "text/codepage.h"
+#include "platform/codepage.h"
 #endif
 
 namespace fs = std::filesystem;

@@ -12,7 +12,6 @@ std::string ToCodePage(std::wstring_view wide, unsigned codePage);
 std::wstring FromCodePage(std::string_view bytes, unsigned codePage);
 
 // The system's ANSI code page (936 on the machines this program is made for).
-unsigned AnsiCodePage();
 std::string ToAnsi(std::wstring_view wide);
 std::wstring FromAnsi(std::string_view bytes);
 

@@ -1,4 +1,4 @@
-#include "text/codepage.h"
+#include "platform/codepage.h"
 
 #include <climits>
 
@@ -34,16 +34,12 @@ std::wstring FromCodePage(std::string_view bytes, unsigned codePage) {
     return wide;
 }
 
-unsigned AnsiCodePage() {
-    return GetACP();
-}
-
 std::string ToAnsi(std::wstring_view wide) {
-    return ToCodePage(wide, AnsiCodePage());
+    return ToCodePage(wide, CP_ACP);
 }
 
 std::wstring FromAnsi(std::string_view bytes) {
-    return FromCodePage(bytes, AnsiCodePage());
+    return FromCodePage(bytes, CP_ACP);
 }
 
 }  // namespace text
