@@ -4,7 +4,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#include <shellapi.h>
+
+#include <shellapi.h>  // needs windows.h first
 #else
 #include <cstddef>
 #include <cstdint>
@@ -18,24 +19,13 @@ using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
 using LONG = std::int32_t;
 using UINT = unsigned int;
-using INT = int;
 using CHAR = char;
-using WCHAR = wchar_t;
 using LONG_PTR = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
-using ULONG_PTR = std::uintptr_t;
 using WPARAM = UINT_PTR;
 using LPARAM = LONG_PTR;
 using LRESULT = LONG_PTR;
-using LSTATUS = LONG;
 using REGSAM = DWORD;
-using LPCSTR = const char*;
-using LPSTR = char*;
-using LPCWSTR = const wchar_t*;
-using LPWSTR = wchar_t*;
-using LPVOID = void*;
-using LPBYTE = BYTE*;
-using LPDWORD = DWORD*;
 
 struct HWND__;
 struct HKEY__;
@@ -44,17 +34,14 @@ struct HINSTANCE__;
 using HANDLE = void*;
 using HWND = HWND__*;
 using HKEY = HKEY__*;
-using PHKEY = HKEY*;
 using HICON = HICON__*;
-using HINSTANCE = HINSTANCE__*;
-using HMODULE = HINSTANCE;
+using HMODULE = HINSTANCE__*;
 
 using WNDPROC = LRESULT(CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void(CALLBACK*)(HWND, UINT, UINT_PTR, DWORD);
 
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
-constexpr DWORD MAX_PATH = 260;
 constexpr UINT CP_ACP = 0;
 constexpr UINT CP_UTF8 = 65001;
 
@@ -81,22 +68,14 @@ struct TOKEN_PRIVILEGES {
     DWORD PrivilegeCount;
     LUID_AND_ATTRIBUTES Privileges[1];
 };
-using PTOKEN_PRIVILEGES = TOKEN_PRIVILEGES*;
 
 struct SECURITY_ATTRIBUTES {
     DWORD nLength;
-    LPVOID lpSecurityDescriptor;
+    void* lpSecurityDescriptor;
     BOOL bInheritHandle;
 };
 
-struct GUID {
-    DWORD Data1;
-    WORD Data2;
-    WORD Data3;
-    BYTE Data4[8];
-};
-
-// Laid out as in the Windows headers, so the first form's size (up to the 64th tip byte) matches.
+// The first form of the record, laid out as in the Windows headers.
 struct NOTIFYICONDATAA {
     DWORD cbSize;
     HWND hWnd;
@@ -104,22 +83,11 @@ struct NOTIFYICONDATAA {
     UINT uFlags;
     UINT uCallbackMessage;
     HICON hIcon;
-    CHAR szTip[128];
-    DWORD dwState;
-    DWORD dwStateMask;
-    CHAR szInfo[256];
-    UINT uVersion;
-    CHAR szInfoTitle[64];
-    DWORD dwInfoFlags;
-    GUID guidItem;
-    HICON hBalloonIcon;
+    CHAR szTip[64];
 };
 #define NOTIFYICONDATAA_V1_SIZE (offsetof(NOTIFYICONDATAA, szTip) + 64)
 
-#define HKEY_CLASSES_ROOT (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000000))))
-#define HKEY_CURRENT_USER (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000001))))
-#define HKEY_LOCAL_MACHINE (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000002))))
-#define HKEY_USERS (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000003))))
+#define HKEY_LOCAL_MACHINE (reinterpret_cast<HKEY>(static_cast<UINT_PTR>(static_cast<LONG>(0x80000002))))
 
 constexpr LONG ERROR_SUCCESS = 0;
 constexpr LONG ERROR_FILE_NOT_FOUND = 2;
@@ -128,43 +96,28 @@ constexpr LONG ERROR_INVALID_HANDLE = 6;
 constexpr LONG ERROR_INVALID_PARAMETER = 87;
 constexpr LONG ERROR_MORE_DATA = 234;
 
-constexpr DWORD REG_NONE = 0;
 constexpr DWORD REG_SZ = 1;
 constexpr DWORD REG_EXPAND_SZ = 2;
 constexpr DWORD REG_BINARY = 3;
 constexpr DWORD REG_DWORD = 4;
 constexpr DWORD REG_MULTI_SZ = 7;
 constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
-constexpr DWORD REG_CREATED_NEW_KEY = 1;
-constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
-constexpr REGSAM KEY_QUERY_VALUE = 0x0001;
-constexpr REGSAM KEY_SET_VALUE = 0x0002;
 constexpr REGSAM KEY_READ = 0x20019;
-constexpr REGSAM KEY_WRITE = 0x20006;
 
-constexpr DWORD TOKEN_QUERY = 0x0008;
 constexpr DWORD TOKEN_ADJUST_PRIVILEGES = 0x0020;
 constexpr DWORD SE_PRIVILEGE_ENABLED = 0x0002;
-
-constexpr UINT EWX_LOGOFF = 0;
 constexpr UINT EWX_SHUTDOWN = 1;
 constexpr UINT EWX_REBOOT = 2;
-constexpr UINT EWX_FORCE = 4;
 constexpr UINT EWX_POWEROFF = 8;
 
 constexpr UINT MB_OK = 0x0;
-constexpr UINT MB_OKCANCEL = 0x1;
-constexpr UINT MB_ICONQUESTION = 0x20;
 constexpr UINT MB_ICONEXCLAMATION = 0x30;
 constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
 
 constexpr UINT WM_TIMER = 0x0113;
-constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
-constexpr UINT WM_RBUTTONDOWN = 0x0204;
 constexpr UINT WM_RBUTTONUP = 0x0205;
 constexpr UINT WM_USER = 0x0400;
 constexpr int GWLP_WNDPROC = -4;
@@ -177,18 +130,27 @@ constexpr UINT NIF_ICON = 2;
 constexpr UINT NIF_TIP = 4;
 
 // kernel32
-DWORD GetPrivateProfileStringA(LPCSTR appName, LPCSTR keyName, LPCSTR defaultValue, LPSTR returned, DWORD size,
-                               LPCSTR fileName);
-BOOL WritePrivateProfileStringA(LPCSTR appName, LPCSTR keyName, LPCSTR value, LPCSTR fileName);
+DWORD GetPrivateProfileStringA(const char* appName,
+                               const char* keyName,
+                               const char* defaultValue,
+                               char* returned,
+                               DWORD size,
+                               const char* fileName);
+BOOL WritePrivateProfileStringA(const char* appName, const char* keyName, const char* value, const char* fileName);
 DWORD GetTickCount();
 void GetLocalTime(SYSTEMTIME* time);
 HANDLE GetCurrentProcess();
 BOOL CloseHandle(HANDLE handle);
-DWORD GetModuleFileNameW(HMODULE module, LPWSTR fileName, DWORD size);
-UINT GetACP();
-int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int length, LPWSTR wide, int wideLength);
-int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLength, LPSTR text, int length,
-                        LPCSTR defaultChar, BOOL* usedDefaultChar);
+DWORD GetModuleFileNameW(HMODULE module, wchar_t* fileName, DWORD size);
+int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int length, wchar_t* wide, int wideLength);
+int WideCharToMultiByte(UINT codePage,
+                        DWORD flags,
+                        const wchar_t* wide,
+                        int wideLength,
+                        char* text,
+                        int length,
+                        const char* defaultChar,
+                        BOOL* usedDefaultChar);
 
 // user32
 UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC proc);
@@ -196,20 +158,31 @@ BOOL KillTimer(HWND window, UINT_PTR id);
 BOOL ExitWindowsEx(UINT flags, DWORD reason);
 LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
 LRESULT CallWindowProcA(WNDPROC proc, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type);
 
 // advapi32
 BOOL OpenProcessToken(HANDLE process, DWORD access, HANDLE* token);
-BOOL LookupPrivilegeValueA(LPCSTR systemName, LPCSTR name, LUID* luid);
-BOOL AdjustTokenPrivileges(HANDLE token, BOOL disableAll, TOKEN_PRIVILEGES* newState, DWORD bufferLength,
-                           TOKEN_PRIVILEGES* previousState, DWORD* returnLength);
-LSTATUS RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR className, DWORD options, REGSAM access,
-                        const SECURITY_ATTRIBUTES* security, PHKEY result, LPDWORD disposition);
-LSTATUS RegSetValueExA(HKEY key, LPCSTR valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD size);
-LSTATUS RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result);
-LSTATUS RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size);
-LSTATUS RegDeleteValueA(HKEY key, LPCSTR valueName);
-LSTATUS RegCloseKey(HKEY key);
+BOOL LookupPrivilegeValueA(const char* systemName, const char* name, LUID* luid);
+BOOL AdjustTokenPrivileges(HANDLE token,
+                           BOOL disableAll,
+                           TOKEN_PRIVILEGES* newState,
+                           DWORD bufferLength,
+                           TOKEN_PRIVILEGES* previousState,
+                           DWORD* returnLength);
+LONG RegCreateKeyExA(HKEY key,
+                     const char* subKey,
+                     DWORD reserved,
+                     char* className,
+                     DWORD options,
+                     REGSAM access,
+                     const SECURITY_ATTRIBUTES* security,
+                     HKEY* result,
+                     DWORD* disposition);
+LONG RegSetValueExA(HKEY key, const char* valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD size);
+LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD options, REGSAM access, HKEY* result);
+LONG RegQueryValueExA(HKEY key, const char* valueName, DWORD* reserved, DWORD* type, BYTE* data, DWORD* size);
+LONG RegDeleteValueA(HKEY key, const char* valueName);
+LONG RegCloseKey(HKEY key);
 
 // shell32
 BOOL Shell_NotifyIconA(DWORD message, NOTIFYICONDATAA* data);

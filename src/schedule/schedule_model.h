@@ -21,7 +21,6 @@ struct ActionSchedule {
     std::int32_t bootMinutes = 0;
 
     bool operator==(const ActionSchedule& other) const;
-    bool operator!=(const ActionSchedule& other) const { return !(*this == other); }
 };
 
 struct ScheduleModel {

@@ -20,14 +20,11 @@ std::int32_t Timer::Interval() const {
 
 void Timer::Interval(std::int32_t milliseconds) {
     storedInterval = milliseconds;
-    // A running timer is restarted with the new period rather than left running at the old one
-    // while Enabled reads false.
-    if (timerId != 0) {
-        StopTimer();
-        Enabled(true);
-        return;
-    }
-    Enabled(storedEnabled);
+    // A running timer restarts with the new period rather than running on at the old one while Enabled
+    // reads false.
+    const bool enabled = storedEnabled;
+    StopTimer();
+    Enabled(enabled);
 }
 
 bool Timer::Enabled() const {
@@ -35,6 +32,7 @@ bool Timer::Enabled() const {
 }
 
 void Timer::Enabled(bool enabled) {
+    // Enabling a running timer leaves it running.
     if (!enabled) {
         StopTimer();
     } else if (timerId == 0) {
@@ -49,9 +47,6 @@ void Timer::RaiseTimer() {
 }
 
 bool Timer::StartTimer() {
-    if (timerId != 0) {
-        return false;
-    }
     if (storedInterval <= 0) {
         return false;
     }

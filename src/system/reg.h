@@ -16,18 +16,24 @@ extern HKEY registryKeyHandle;
 extern LONG lastRegistryResult;
 
 // A general value: text for the string types, bytes for REG_BINARY, a number for REG_DWORD.
-using RegistryData = std::variant<std::wstring, std::vector<std::uint8_t>, double>;
+using Bytes = std::vector<std::uint8_t>;
+using RegistryData = std::variant<std::wstring, Bytes, double>;
 
-bool writeRegistryValue(HKEY rootKey, const std::wstring& keyPath, const std::wstring& valueName,
-                        const RegistryData& data, DWORD valueType);
+bool writeRegistryValue(HKEY rootKey,
+                        const std::wstring& keyPath,
+                        const std::wstring& valueName,
+                        const RegistryData& data,
+                        DWORD valueType);
 // `valueType` in: the type expected; out: the type found. "" when nothing could be read.
-std::wstring readRegistryValue(HKEY rootKey, const std::wstring& keyPath, const std::wstring& valueName,
+std::wstring readRegistryValue(HKEY rootKey,
+                               const std::wstring& keyPath,
+                               const std::wstring& valueName,
                                DWORD& valueType);
 bool deleteRegistryValue(HKEY rootKey, const std::wstring& keyPath, const std::wstring& valueName);
-// Exactly 8 upper-case hexadecimal digits with leading zeros.
+// Exactly 8 upper-case hexadecimal digits with leading zeros, of a number from 0 to 4294967295.
 std::wstring formatHex8(double number);
 
-extern const wchar_t kRunKeyPath[];         // SOFTWARE\Microsoft\Windows\CurrentVersion\Run
+extern const wchar_t kRunKeyPath[];          // SOFTWARE\Microsoft\Windows\CurrentVersion\Run
 extern const wchar_t kAutostartValueName[];  // 澄屿定时关机
 
 // The folder, a "\" unless the folder is exactly 3 characters (a drive root), the base name, ".exe /s".

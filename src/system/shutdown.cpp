@@ -1,11 +1,10 @@
 #include "system/shutdown.h"
 
-#include <string>
+#include <memory>
 
-#include "platform/win32.h"
 #include "platform/codepage.h"
+#include "platform/win32.h"
 
-const wchar_t kApplicationTitle[] = L"岚舟定时关机";
 const wchar_t kTokenMessage[] =
     L"Das Handle f黵 den Accesstoken des aktuellen Prozesses konnte "
     L"nicht erlangt werden.";
@@ -22,31 +21,17 @@ const wchar_t kRefusalMessage[] = L"Das System kann aufgrund eines Fehlers nicht
 
 namespace {
 
+constexpr wchar_t kApplicationTitle[] = L"岚舟定时关机";
 constexpr char kShutdownPrivilegeName[] = "SeShutdownPrivilege";
 constexpr std::int32_t kPrivilegedModes = EWX_SHUTDOWN | EWX_REBOOT | EWX_POWEROFF;
 
-class TokenHandle {
-  public:
-    TokenHandle() = default;
-    ~TokenHandle() {
-        if (handle_ != nullptr) {
-            CloseHandle(handle_);
-        }
-    }
-    TokenHandle(const TokenHandle&) = delete;
-    TokenHandle& operator=(const TokenHandle&) = delete;
-
-    HANDLE* Receive() { return &handle_; }
-    HANDLE Get() const { return handle_; }
-
-  private:
-    HANDLE handle_ = nullptr;
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 
 void ShowFailure(const wchar_t* message) {
-    const std::string text = text::ToAnsi(message);
-    const std::string caption = text::ToAnsi(kApplicationTitle);
-    MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(nullptr, text::ToAnsi(message).c_str(), text::ToAnsi(kApplicationTitle).c_str(),
+                MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace
@@ -73,11 +58,12 @@ bool clsShutdown::ShutDownNTbasedWindows(std::int32_t ShutDownMode) {
 }
 
 bool clsShutdown::SetShutdownPrivilege(bool enable) {
-    TokenHandle token;
-    if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, token.Receive()) == 0) {
+    HANDLE tokenHandle = nullptr;
+    if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &tokenHandle) == 0) {
         ShowFailure(kTokenMessage);
         return false;
     }
+    const std::unique_ptr<void, HandleCloser> token(tokenHandle);
     LUID luid{};
     if (LookupPrivilegeValueA(nullptr, kShutdownPrivilegeName, &luid) == 0) {
         ShowFailure(kIdentifierMessage);
@@ -87,7 +73,7 @@ bool clsShutdown::SetShutdownPrivilege(bool enable) {
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Luid = luid;
     privileges.Privileges[0].Attributes = enable ? SE_PRIVILEGE_ENABLED : 0;
-    if (AdjustTokenPrivileges(token.Get(), FALSE, &privileges, 0, nullptr, nullptr) == 0) {
+    if (AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr) == 0) {
         ShowFailure(kAdjustmentMessage);
         return false;
     }

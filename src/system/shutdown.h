@@ -4,16 +4,15 @@
 #include <cstdint>
 
 class clsShutdown {
-public:
+  public:
     bool ShutDownDOSbasedWindows(std::int32_t ShutDownMode);
     bool ShutDownNTbasedWindows(std::int32_t ShutDownMode);
 
-private:
+  private:
     bool SetShutdownPrivilege(bool enable);
 };
 
-// The box title and the five reports, exactly as shown to the user.
-extern const wchar_t kApplicationTitle[];
+// The five reports, exactly as shown to the user.
 extern const wchar_t kTokenMessage[];
 extern const wchar_t kIdentifierMessage[];
 extern const wchar_t kAdjustmentMessage[];

@@ -11,7 +11,7 @@ constexpr UINT WM_TRAYCALLBACK = WM_USER + 1001;  // 2025
 
 // What the module needs of the window its icon belongs to.
 class TrayWindow {
-public:
+  public:
     virtual ~TrayWindow() = default;
     virtual HWND Handle() const = 0;
     virtual HICON Icon() const = 0;
@@ -27,9 +27,7 @@ void setTrayTip(const std::wstring& tip);
 void removeTrayIcon();
 LRESULT CALLBACK trayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Module state, readable for tests and for the window that owns the icon.
-TrayWindow* trayWindow();
-WNDPROC previousWindowProc();
-const NOTIFYICONDATAA& trayIconData();
+// The record passed to every Shell_NotifyIconA call.
+extern NOTIFYICONDATAA trayIconData;
 
 }  // namespace 托盘

@@ -4,7 +4,7 @@
 
 #include "system/reg.h"
 #ifndef _WIN32
-#include "platform/host/process_control.h"
+#include "platform/host/control.h"
 #include "platform/program_path.h"
 #include "schedule/ini.h"
 #endif

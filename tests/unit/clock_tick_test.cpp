@@ -5,12 +5,7 @@
 #include <string>
 
 #ifndef _WIN32
-#include "platform/host/messagebox_control.h"
-#include "platform/host/process_control.h"
-#include "platform/host/security_control.h"
-#include "platform/host/shell_control.h"
-#include "platform/host/timers_control.h"
-#include "platform/host/windows_control.h"
+#include "platform/host/control.h"
 #include "system/tray.h"
 #endif
 

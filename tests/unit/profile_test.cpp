@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
+#include "platform/codepage.h"
 #include "platform/win32.h"
 #include "support/temp_folder.h"
-#include "platform/codepage.h"
 
 namespace {
 

@@ -3,51 +3,50 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/codepage.h"
-
 #ifndef _WIN32
-#include "platform/host/shell_control.h"
-#include "platform/host/windows_control.h"
+#include "platform/host/control.h"
 #endif
 
 namespace {
 
+using 托盘::trayIconData;
 using 托盘::WM_TRAYCALLBACK;
+
 // The window's own procedure answers with the message and its mouse code, so the result tells what reached it.
 LRESULT CALLBACK OwnProc(HWND, UINT message, WPARAM, LPARAM lParam) {
     return message < WM_USER ? 0 : static_cast<LRESULT>(message) << 16 | lParam;
 }
 
-// A platform window, ANSI so that the procedures read back are the very functions installed.
+// A platform window, ANSI so that the procedure read back is the very function installed.
 #ifdef _WIN32
 struct PlatformWindow {
     PlatformWindow() { SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnProc)); }
     ~PlatformWindow() { DestroyWindow(handle); }
     WNDPROC Proc() const { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(handle, GWLP_WNDPROC)); }
-    LRESULT Send(LPARAM mouse, UINT message = WM_TRAYCALLBACK) { return SendMessageA(handle, message, 0, mouse); }
-    static HICON TestIcon() { return LoadIconW(nullptr, IDI_APPLICATION); }
+    LRESULT Send(UINT message, LPARAM mouse) { return SendMessageA(handle, message, 0, mouse); }
+    HICON Icon() const { return LoadIconW(nullptr, IDI_APPLICATION); }
     const HWND handle = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
 };
 #else
 struct PlatformWindow {
     ~PlatformWindow() { hostenv::DestroyFakeWindow(handle); }
     WNDPROC Proc() const { return hostenv::FakeWindowProc(handle); }
-    LRESULT Send(LPARAM mouse, UINT message = WM_TRAYCALLBACK) {
-        return hostenv::SendFakeMessage(handle, message, 0, mouse);
-    }
-    static HICON TestIcon() { return reinterpret_cast<HICON>(std::uintptr_t{0x2345}); }
+    LRESULT Send(UINT message, LPARAM mouse) { return hostenv::SendFakeMessage(handle, message, 0, mouse); }
+    HICON Icon() const { return reinterpret_cast<HICON>(std::uintptr_t{0x2345}); }
     const HWND handle = hostenv::CreateFakeWindow(&OwnProc);
 };
 #endif
 
-// The main window as the icon sees it, recording what is done to it.
+// The main window as the icon sees it, recording what is done to it; its icon is in the tray while it lives.
 class FakeTrayWindow : public 托盘::TrayWindow, public PlatformWindow {
   public:
+    FakeTrayWindow() { 托盘::addTrayIcon(*this); }
+    ~FakeTrayWindow() override { 托盘::removeTrayIcon(); }
     HWND Handle() const override { return handle; }
-    HICON Icon() const override { return TestIcon(); }
+    HICON Icon() const override { return PlatformWindow::Icon(); }
     int WindowState() const override { return state; }
     void SetWindowState(int newState) override { calls.push_back("state " + std::to_string(state = newState)); }
     void SetVisible(bool visible) override { calls.push_back(visible ? "shown" : "hidden"); }
@@ -59,69 +58,44 @@ class FakeTrayWindow : public 托盘::TrayWindow, public PlatformWindow {
     std::vector<std::string> calls;
 };
 
-class TrayTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-#ifndef _WIN32
-        hostenv::ResetShell();
-#endif
-        ASSERT_NE(window.handle, nullptr);
-        托盘::addTrayIcon(window);
-    }
-    void TearDown() override {
-        托盘::removeTrayIcon();
-    }
+// Whether the shell knows the icon: modifying an unknown one fails.
+bool IconShown() {
+    NOTIFYICONDATAA probe = trayIconData;
+    probe.uFlags = 0;
+    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+}
 
-    // Whether the shell knows the icon: modifying an unknown one fails.
-    static bool IconShown() {
-        NOTIFYICONDATAA probe = 托盘::trayIconData();
-        probe.uFlags = 0;
-        return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
-    }
-
+TEST(TrayIcon, LivesFromAddToRemoveAndCarriesItsTip) {
     FakeTrayWindow window;
-};
-
-TEST_F(TrayTest, IconLivesFromAddToRemoveWithTheFirstFormOfTheRecord) {
-    const NOTIFYICONDATAA& data = 托盘::trayIconData();
-    EXPECT_EQ(data.cbSize, sizeof(void*) == 8 ? 104u : 88u);
-    EXPECT_EQ(data.hWnd, window.handle);
-    EXPECT_EQ(data.uID, 0u);
-    EXPECT_EQ(data.uFlags, UINT{NIF_MESSAGE | NIF_ICON});
-    EXPECT_EQ(data.uCallbackMessage, 2025u);
-    EXPECT_EQ(data.hIcon, window.Icon());
-    EXPECT_EQ(托盘::trayWindow(), &window);
+    EXPECT_EQ(trayIconData.hWnd, window.handle);
+    EXPECT_EQ(trayIconData.uCallbackMessage, 2025u);
+    EXPECT_EQ(trayIconData.hIcon, window.Icon());
+    EXPECT_EQ(trayIconData.uFlags, UINT{NIF_MESSAGE | NIF_ICON});
     EXPECT_TRUE(IconShown());
     EXPECT_EQ(window.Proc(), &托盘::trayWindowProc);
-    EXPECT_EQ(托盘::previousWindowProc(), &OwnProc);
+
+    // In the ANSI code page, cut at a character boundary to fit 63 bytes, then NUL, then blanks.
+    const std::pair<std::wstring, std::wstring> tips[] = {
+        {L"澄屿定时关机", L"澄屿定时关机"},
+        {std::wstring(64, L'a'), std::wstring(63, L'a')},
+        {std::wstring(62, L'a') + L'时', std::wstring(62, L'a')},
+    };
+    for (const auto& [tip, shown] : tips) {
+        托盘::setTrayTip(tip);
+        const std::string bytes = text::ToCodePage(shown, 936);
+        EXPECT_EQ(std::string(trayIconData.szTip, 64), bytes + '\0' + std::string(63 - bytes.size(), ' '));
+        EXPECT_EQ(trayIconData.uFlags, UINT{NIF_TIP});
+#ifndef _WIN32
+        EXPECT_EQ(hostenv::NotifyIconMessages().back(), NIM_MODIFY) << "the shell is told";
+#endif
+    }
 
     托盘::removeTrayIcon();
     EXPECT_FALSE(IconShown());
-    EXPECT_EQ(托盘::trayWindow(), nullptr);
     EXPECT_EQ(window.Proc(), &OwnProc);
 }
 
-// The tip goes out in the ANSI code page, cut at a character boundary to fit 63 bytes, then NUL, then spaces.
-TEST_F(TrayTest, TipFillsItsFieldInTheAnsiCodePage) {
-    const std::pair<std::wstring, std::wstring> cases[] = {
-        {L"澄屿定时关机", L"澄屿定时关机"},
-        {L"", L""},
-        {std::wstring(63, L'a'), std::wstring(63, L'a')},
-        {std::wstring(64, L'a'), std::wstring(63, L'a')},
-        {std::wstring(40, L'时'), std::wstring(31, L'时')},
-        {std::wstring(62, L'a') + L'时', std::wstring(62, L'a')},
-    };
-    for (const auto& [tip, shown] : cases) {
-        托盘::setTrayTip(tip);
-        const std::string bytes = text::ToCodePage(shown, 936);
-        EXPECT_EQ(std::string(托盘::trayIconData().szTip, 64), bytes + '\0' + std::string(63 - bytes.size(), ' '))
-            << tip.size();
-        EXPECT_EQ(托盘::trayIconData().uFlags, UINT{NIF_TIP});
-    }
-    EXPECT_TRUE(IconShown());
-}
-
-TEST_F(TrayTest, OnlyAButtonReleaseOnTheIconRestoresAMinimisedWindow) {
+TEST(TrayIcon, OnlyAButtonReleaseOnTheIconRestoresAMinimisedWindow) {
     const struct {
         UINT message;
         LPARAM mouse;
@@ -133,29 +107,16 @@ TEST_F(TrayTest, OnlyAButtonReleaseOnTheIconRestoresAMinimisedWindow) {
         {WM_TRAYCALLBACK, WM_LBUTTONUP, 0, false},     {WM_TRAYCALLBACK, WM_RBUTTONUP, 2, false},
         {WM_TRAYCALLBACK + 1, WM_LBUTTONUP, 1, false},
     };
+    FakeTrayWindow window;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.message) + "/" + std::to_string(c.mouse) + "/" + std::to_string(c.state));
         window.state = c.state;
         window.lastState = c.mouse == WM_RBUTTONUP ? 0 : 2;
         window.calls.clear();
         const std::vector<std::string> restored = {"shown", "state " + std::to_string(window.lastState), "after"};
-        EXPECT_EQ(window.Send(c.mouse, c.message), c.restores ? 0 : static_cast<LRESULT>(c.message) << 16 | c.mouse);
+        EXPECT_EQ(window.Send(c.message, c.mouse), c.restores ? 0 : static_cast<LRESULT>(c.message) << 16 | c.mouse);
         EXPECT_EQ(window.calls, c.restores ? restored : std::vector<std::string>{});
     }
 }
-
-#ifndef _WIN32
-
-TEST_F(TrayTest, HostOnlyTheShellIsToldToAddModifyAndDelete) {
-    托盘::setTrayTip(L"x");
-    托盘::removeTrayIcon();
-    std::vector<DWORD> messages;
-    for (const auto& call : hostenv::NotifyIconCalls()) {
-        messages.push_back(call.message);
-    }
-    EXPECT_EQ(messages, (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE}));
-}
-
-#endif
 
 }  // namespace

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/host/process_control.h"
-#include "platform/win32.h"
 #include "platform/codepage.h"
+#include "platform/host/control.h"
+#include "platform/win32.h"
 
 namespace {
 
@@ -137,7 +137,7 @@ std::string Serialize(const Profile& profile) {
     return text::ToAnsi(text);
 }
 
-std::string NativePath(LPCSTR fileName) {
+std::string NativePath(const char* fileName) {
     return hostenv::HostPath(text::FromAnsi(fileName));
 }
 
@@ -190,7 +190,7 @@ std::wstring_view Unquote(std::wstring_view value) {
     return value;
 }
 
-std::optional<std::wstring> StoredValue(LPCSTR appName, LPCSTR keyName, LPCSTR fileName) {
+std::optional<std::wstring> StoredValue(const char* appName, const char* keyName, const char* fileName) {
     if (appName == nullptr || keyName == nullptr || fileName == nullptr) {
         return std::nullopt;  // the listing forms (null section or key) are not needed by the program
     }
@@ -220,7 +220,7 @@ std::size_t WholeCharacters(std::string_view bytes, std::size_t limit) {
     return length;
 }
 
-void Apply(Profile& profile, std::wstring_view sectionName, LPCSTR keyName, LPCSTR value) {
+void Apply(Profile& profile, std::wstring_view sectionName, const char* keyName, const char* value) {
     Section* section = FindSection(profile, TrimRight(sectionName));
     if (keyName == nullptr) {
         if (section != nullptr) {
@@ -253,12 +253,12 @@ void Apply(Profile& profile, std::wstring_view sectionName, LPCSTR keyName, LPCS
 
 }  // namespace
 
-DWORD GetPrivateProfileStringA(LPCSTR appName,
-                               LPCSTR keyName,
-                               LPCSTR defaultValue,
-                               LPSTR returned,
+DWORD GetPrivateProfileStringA(const char* appName,
+                               const char* keyName,
+                               const char* defaultValue,
+                               char* returned,
                                DWORD size,
-                               LPCSTR fileName) {
+                               const char* fileName) {
     if (returned == nullptr || size == 0) {
         return 0;
     }
@@ -271,7 +271,7 @@ DWORD GetPrivateProfileStringA(LPCSTR appName,
     return static_cast<DWORD>(count);
 }
 
-BOOL WritePrivateProfileStringA(LPCSTR appName, LPCSTR keyName, LPCSTR value, LPCSTR fileName) {
+BOOL WritePrivateProfileStringA(const char* appName, const char* keyName, const char* value, const char* fileName) {
     if (appName == nullptr || fileName == nullptr) {
         return FALSE;
     }

@@ -1,17 +1,24 @@
-// Host stand-in for window procedures over fake windows that tests create.
+// Host stand-in for what the program asks of windows, the notification area and message boxes: fake
+// windows that are a handle and a window procedure, and records of the icons and boxes shown.
 #include <map>
+#include <set>
+#include <utility>
 
-#include "platform/host/windows_control.h"
+#include "platform/codepage.h"
+#include "platform/host/control.h"
 
 namespace {
 
-struct WindowState {
+struct WindowsState {
     std::map<HWND, WNDPROC> windows;
-    std::uintptr_t nextHandle = 0x10010;
+    std::uintptr_t nextWindow = 0x10010;
+    std::vector<DWORD> iconMessages;
+    std::set<std::pair<HWND, UINT>> icons;
+    std::vector<hostenv::ShownMessageBox> boxes;
 };
 
-WindowState& State() {
-    static WindowState state;
+WindowsState& State() {
+    static WindowsState state;
     return state;
 }
 
@@ -20,8 +27,8 @@ WindowState& State() {
 namespace hostenv {
 
 HWND CreateFakeWindow(WNDPROC proc) {
-    const auto window = reinterpret_cast<HWND>(State().nextHandle);
-    State().nextHandle += 0x10;
+    const auto window = reinterpret_cast<HWND>(State().nextWindow);
+    State().nextWindow += 0x10;
     State().windows[window] = proc;
     return window;
 }
@@ -31,24 +38,39 @@ void DestroyFakeWindow(HWND window) {
 }
 
 WNDPROC FakeWindowProc(HWND window) {
-    const auto it = State().windows.find(window);
-    return it == State().windows.end() ? nullptr : it->second;
+    return State().windows.at(window);
 }
 
 LRESULT SendFakeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC proc = FakeWindowProc(window);
-    return proc == nullptr ? 0 : proc(window, message, wParam, lParam);
+    return FakeWindowProc(window)(window, message, wParam, lParam);
 }
 
-void ResetWindows() {
-    State() = WindowState{};
+const std::vector<DWORD>& NotifyIconMessages() {
+    return State().iconMessages;
+}
+
+std::size_t ShownTrayIconCount() {
+    return State().icons.size();
+}
+
+void ResetShell() {
+    State().iconMessages.clear();
+    State().icons.clear();
+}
+
+const std::vector<ShownMessageBox>& ShownMessageBoxes() {
+    return State().boxes;
+}
+
+void ResetMessageBoxes() {
+    State().boxes.clear();
 }
 
 }  // namespace hostenv
 
 LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
     const auto it = State().windows.find(window);
-    if (it == State().windows.end() || index != GWLP_WNDPROC || value == 0) {
+    if (it == State().windows.end() || index != GWLP_WNDPROC) {
         return 0;
     }
     const WNDPROC previous = it->second;
@@ -57,5 +79,27 @@ LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
 }
 
 LRESULT CallWindowProcA(WNDPROC proc, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return proc == nullptr ? 0 : proc(window, message, wParam, lParam);
+    return proc(window, message, wParam, lParam);
+}
+
+// Only the first form of the record is modelled, the one the program passes.
+BOOL Shell_NotifyIconA(DWORD message, NOTIFYICONDATAA* data) {
+    State().iconMessages.push_back(message);
+    const std::pair<HWND, UINT> icon{data->hWnd, data->uID};
+    if (data->cbSize != NOTIFYICONDATAA_V1_SIZE) {
+        return FALSE;
+    }
+    switch (message) {
+        case NIM_ADD:
+            return State().icons.insert(icon).second ? TRUE : FALSE;
+        case NIM_MODIFY:
+            return State().icons.count(icon) != 0 ? TRUE : FALSE;
+        default:
+            return State().icons.erase(icon) == 1 ? TRUE : FALSE;
+    }
+}
+
+int MessageBoxA(HWND, const char* text, const char* caption, UINT type) {
+    State().boxes.push_back(hostenv::ShownMessageBox{text::FromAnsi(text), text::FromAnsi(caption), type});
+    return IDOK;
 }

@@ -1,14 +1,13 @@
 #include "support/temp_folder.h"
 
-#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#ifndef _WIN32
-#include "platform/host/process_control.h"
 #include "platform/codepage.h"
+#ifndef _WIN32
+#include "platform/host/control.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -16,11 +15,12 @@ namespace fs = std::filesystem;
 namespace testsupport {
 namespace {
 
+// The stand-in maps the Windows paths it is given to host paths; so does this.
 fs::path Native(const std::wstring& windowsPath) {
 #ifdef _WIN32
-    return fs::path(windowsPath);
+    return windowsPath;
 #else
-    return fs::path(hostenv::HostPath(windowsPath));
+    return hostenv::HostPath(windowsPath);
 #endif
 }
 
@@ -28,11 +28,9 @@ std::wstring WindowsForm(const fs::path& path) {
 #ifdef _WIN32
     return path.wstring();
 #else
-    std::wstring wide = text::FromCodePage(path.string(), 65001);
+    std::wstring wide = text::FromCodePage(path.string(), CP_UTF8);
     for (wchar_t& c : wide) {
-        if (c == L'/') {
-            c = L'\\';
-        }
+        c = c == L'/' ? L'\\' : c;
     }
     return wide;
 #endif
@@ -41,23 +39,16 @@ std::wstring WindowsForm(const fs::path& path) {
 }  // namespace
 
 TempFolder::TempFolder() {
-    static std::atomic<unsigned> counter{0};
+    static unsigned counter = 0;
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const fs::path folder =
-        fs::temp_directory_path() / ("timer-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    fs::create_directories(folder);
-    path_ = WindowsForm(folder);
+    const std::string name = "timer-test-" + std::to_string(stamp) + "-" + std::to_string(counter++);
+    path_ = WindowsForm(fs::temp_directory_path() / name) + L"定时";
+    fs::create_directories(Native(path_));
 }
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    const fs::path folder = Native(path_);
-    // Tests may leave read-only entries behind; make them writable again so the folder can go.
-    for (const auto& entry : fs::recursive_directory_iterator(folder, ignored)) {
-        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-    }
-    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(folder, ignored);
+    fs::remove_all(Native(path_), ignored);
 }
 
 std::string TempFolder::ReadBytes(const std::wstring& name) const {
@@ -66,13 +57,11 @@ std::string TempFolder::ReadBytes(const std::wstring& name) const {
 }
 
 void TempFolder::WriteBytes(const std::wstring& name, const std::string& bytes) const {
-    std::ofstream out(Native(path_ + L"\\" + name), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(Native(path_ + L"\\" + name), std::ios::binary) << bytes;
 }
 
 bool TempFolder::Exists(const std::wstring& name) const {
-    std::error_code ignored;
-    return fs::exists(Native(path_ + L"\\" + name), ignored);
+    return fs::exists(Native(path_ + L"\\" + name));
 }
 
 }  // namespace testsupport

@@ -1,4 +1,4 @@
-// A fresh, empty folder for one test, removed with everything in it when the test ends.
+// A fresh, empty folder for one test, with a Chinese name, removed with everything in it when the test ends.
 #pragma once
 
 #include <string>
@@ -6,7 +6,7 @@
 namespace testsupport {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -19,7 +19,7 @@ public:
     void WriteBytes(const std::wstring& name, const std::string& bytes) const;
     bool Exists(const std::wstring& name) const;
 
-private:
+  private:
     std::wstring path_;
 };
 
