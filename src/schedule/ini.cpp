@@ -3,8 +3,8 @@
 #include <array>
 #include <cstring>
 
-#include "platform/win32.h"
 #include "platform/codepage.h"
+#include "platform/win32.h"
 
 namespace ini {
 namespace {
@@ -38,10 +38,9 @@ std::wstring SettingsPath(const std::wstring& folder) {
 std::wstring readIniValue(const std::wstring& file, const std::wstring& section, const std::wstring& key) {
     // Zeroed, so that a byte the platform counts but leaves unwritten reads as the end of the value.
     std::array<char, kBufferSize> buffer{};
-    const DWORD copied = GetPrivateProfileStringA(Gbk(section).c_str(), Gbk(key).c_str(), "", buffer.data(),
-                                                  kBufferSize, text::ToAnsi(file).c_str());
-    const std::size_t limit = copied < kBufferSize ? copied : kBufferSize - 1;
-    const std::size_t length = WithoutLoneLeadByte(buffer.data(), strnlen(buffer.data(), limit));
+    GetPrivateProfileStringA(Gbk(section).c_str(), Gbk(key).c_str(), "", buffer.data(), kBufferSize,
+                             text::ToAnsi(file).c_str());
+    const std::size_t length = WithoutLoneLeadByte(buffer.data(), std::strlen(buffer.data()));
     return text::FromCodePage(std::string_view(buffer.data(), length), text::kGbkCodePage);
 }
 

@@ -31,12 +31,11 @@ bool Pump(const std::function<bool()>& done) {
     return done();
 }
 
-// The platform timer id under which `timer` is registered ("ID:" and the id in decimal), or 0.
+// The platform timer id under which `timer` is registered, or 0.
 UINT_PTR IdOf(const Timer& timer) {
     for (const auto& [key, address] : mTimer::TimerRegistry()) {
-        const auto id = static_cast<UINT_PTR>(std::stoull(key.substr(3)));
-        if (address == reinterpret_cast<std::uintptr_t>(&timer) && key == L"ID:" + std::to_wstring(id)) {
-            return id;
+        if (address == reinterpret_cast<std::uintptr_t>(&timer)) {
+            return static_cast<UINT_PTR>(std::stoull(key.substr(3)));
         }
     }
     return 0;

@@ -43,8 +43,8 @@ std::string Convert(const char* to,
     return output;
 }
 
-// What the conversion functions return for a result of `count` units: the count alone when asked for
-// it, 0 when the buffer is too small.
+// Hands a result over as the conversion functions do: asked with no buffer, its length in units; into a
+// buffer too small, nothing (0).
 template <typename Unit>
 int Deliver(const std::string& bytes, Unit* buffer, int bufferLength) {
     const auto count = static_cast<int>(bytes.size() / sizeof(Unit));

@@ -1,5 +1,7 @@
 // Host stand-in for the process's view of its own executable, and the mapping of the Windows paths the
 // stand-in receives to host paths.
+#include <algorithm>
+
 #include "platform/codepage.h"
 #include "platform/host/control.h"
 
@@ -30,11 +32,9 @@ std::string HostPath(const std::wstring& windowsPath) {
 
 }  // namespace hostenv
 
-// Cut to the buffer, as Windows does; the result then equals the buffer size.
 DWORD GetModuleFileNameW(HMODULE, wchar_t* fileName, DWORD size) {
-    const std::wstring& path = ModulePath();
-    const std::size_t count = path.size() < size ? path.size() : size - 1;
-    path.copy(fileName, count);
+    const std::size_t count = std::min<std::size_t>(ModulePath().size(), size - 1);
+    ModulePath().copy(fileName, count);
     fileName[count] = L'\0';
-    return path.size() < size ? static_cast<DWORD>(count) : size;
+    return static_cast<DWORD>(count);
 }

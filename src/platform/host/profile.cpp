@@ -142,10 +142,10 @@ std::string NativePath(const char* fileName) {
 }
 
 // A file that cannot be read (a folder, for one) reads as an empty profile.
-std::optional<Profile> Load(const std::string& path) {
+Profile Load(const std::string& path) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) {
-        return std::nullopt;
+        return Profile{};
     }
     std::string bytes;
     char chunk[4096];
@@ -190,20 +190,11 @@ std::wstring_view Unquote(std::wstring_view value) {
     return value;
 }
 
-std::optional<std::wstring> StoredValue(const char* appName, const char* keyName, const char* fileName) {
-    if (appName == nullptr || keyName == nullptr || fileName == nullptr) {
-        return std::nullopt;  // the listing forms (null section or key) are not needed by the program
-    }
-    std::optional<Profile> profile = Load(NativePath(fileName));
-    if (!profile) {
-        return std::nullopt;
-    }
-    Section* section = FindSection(*profile, Trim(text::FromAnsi(appName)));
+std::wstring StoredValue(const char* appName, const char* keyName, const char* fileName) {
+    Profile profile = Load(NativePath(fileName));
+    Section* section = FindSection(profile, Trim(text::FromAnsi(appName)));
     Entry* entry = section != nullptr ? FindEntry(*section, Trim(text::FromAnsi(keyName))) : nullptr;
-    if (entry == nullptr || !entry->value) {
-        return std::nullopt;
-    }
-    return std::wstring(Unquote(*entry->value));
+    return entry != nullptr && entry->value ? std::wstring(Unquote(*entry->value)) : std::wstring();
 }
 
 // The longest head of `bytes` within `limit` bytes that does not split a double-byte character.
@@ -220,63 +211,42 @@ std::size_t WholeCharacters(std::string_view bytes, std::size_t limit) {
     return length;
 }
 
-void Apply(Profile& profile, std::wstring_view sectionName, const char* keyName, const char* value) {
+void Apply(Profile& profile, std::wstring_view sectionName, std::wstring_view key, std::wstring_view value) {
     Section* section = FindSection(profile, TrimRight(sectionName));
-    if (keyName == nullptr) {
-        if (section != nullptr) {
-            profile.sections.erase(profile.sections.begin() + (section - profile.sections.data()));
-        }
-        return;
-    }
-    const std::wstring key(TrimLeft(text::FromAnsi(keyName)));
     if (section == nullptr) {
-        if (value == nullptr) {
-            return;
-        }
         profile.sections.push_back(Section{true, std::wstring(sectionName), {}});
         section = &profile.sections.back();
     }
-    Entry* entry = FindEntry(*section, Trim(key));
-    if (value == nullptr) {
-        if (entry != nullptr) {
-            section->entries.erase(section->entries.begin() + (entry - section->entries.data()));
-        }
-        return;
-    }
-    const std::wstring text(TrimLeft(text::FromAnsi(value)));
-    if (entry != nullptr) {
-        entry->value = text;
+    if (Entry* entry = FindEntry(*section, Trim(key)); entry != nullptr) {
+        entry->value = std::wstring(value);
     } else {
-        section->entries.push_back(Entry{key, text});
+        section->entries.push_back(Entry{std::wstring(key), std::wstring(value)});
     }
 }
 
 }  // namespace
 
+// Only the forms the program uses are modelled: no name is null, and the default is empty.
 DWORD GetPrivateProfileStringA(const char* appName,
                                const char* keyName,
-                               const char* defaultValue,
+                               const char*,
                                char* returned,
                                DWORD size,
                                const char* fileName) {
-    if (returned == nullptr || size == 0) {
-        return 0;
-    }
-    const std::optional<std::wstring> stored = StoredValue(appName, keyName, fileName);
-    const std::string bytes =
-        stored ? text::ToAnsi(*stored) : text::ToAnsi(TrimRight(text::FromAnsi(defaultValue ? defaultValue : "")));
+    const std::string bytes = text::ToAnsi(StoredValue(appName, keyName, fileName));
     const std::size_t count = WholeCharacters(bytes, size - 1);
     std::memcpy(returned, bytes.data(), count);
-    returned[count] = '\0';
-    return static_cast<DWORD>(count);
+    // A value cut short counts size - 1 bytes with its NUL last, as on the implementation we test against,
+    // even when a double-byte character left the byte before that NUL unwritten.
+    const std::size_t end = count < bytes.size() ? size - 1 : count;
+    returned[end] = '\0';
+    return static_cast<DWORD>(end);
 }
 
 BOOL WritePrivateProfileStringA(const char* appName, const char* keyName, const char* value, const char* fileName) {
-    if (appName == nullptr || fileName == nullptr) {
-        return FALSE;
-    }
     const std::string path = NativePath(fileName);
-    Profile profile = Load(path).value_or(Profile{});
-    Apply(profile, TrimLeft(text::FromAnsi(appName)), keyName, value);
+    Profile profile = Load(path);
+    Apply(profile, TrimLeft(text::FromAnsi(appName)), TrimLeft(text::FromAnsi(keyName)),
+          TrimLeft(text::FromAnsi(value)));
     return Save(path, profile) ? TRUE : FALSE;
 }
