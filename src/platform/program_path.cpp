@@ -14,25 +14,15 @@ std::wstring ProgramPath() {
 std::wstring ProgramFolder() {
     const std::wstring path = ProgramPath();
     const std::size_t slash = path.find_last_of(L"\\/");
-    if (slash == std::wstring::npos) {
-        return {};
-    }
     // A drive root keeps its separator, so "C:\app.exe" reports "C:\" (three characters).
-    if (slash == 2 && path[1] == L':') {
-        return path.substr(0, 3);
-    }
-    return path.substr(0, slash);
+    return path.substr(0, slash == 2 ? 3 : slash);
 }
 
+// Without a separator, npos + 1 is 0 and the whole path is the name.
 std::wstring ProgramBaseName() {
     const std::wstring path = ProgramPath();
-    const std::size_t slash = path.find_last_of(L"\\/");
-    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
-    const std::size_t dot = name.find_last_of(L'.');
-    if (dot != std::wstring::npos) {
-        name.resize(dot);
-    }
-    return name;
+    const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+    return name.substr(0, name.find_last_of(L'.'));
 }
 
 }  // namespace platform

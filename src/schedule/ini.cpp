@@ -1,7 +1,6 @@
 #include "schedule/ini.h"
 
 #include <array>
-#include <cstring>
 
 #include "platform/codepage.h"
 #include "platform/win32.h"
@@ -15,21 +14,20 @@ std::string Gbk(const std::wstring& text) {
     return text::ToCodePage(text, text::kGbkCodePage);
 }
 
-// Drops a lead byte left alone at the end when a long value was cut inside a double-byte character.
-std::size_t WithoutLoneLeadByte(const char* bytes, std::size_t length) {
+}  // namespace
+
+std::size_t WithoutLoneLeadByte(std::string_view bytes) {
     std::size_t position = 0;
-    while (position < length) {
+    while (position < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[position]);
         const std::size_t step = (lead >= 0x81 && lead <= 0xFE) ? 2 : 1;
-        if (position + step > length) {
+        if (position + step > bytes.size()) {
             break;
         }
         position += step;
     }
     return position;
 }
-
-}  // namespace
 
 std::wstring SettingsPath(const std::wstring& folder) {
     return folder + L"\\timer.ini";
@@ -40,8 +38,8 @@ std::wstring readIniValue(const std::wstring& file, const std::wstring& section,
     std::array<char, kBufferSize> buffer{};
     GetPrivateProfileStringA(Gbk(section).c_str(), Gbk(key).c_str(), "", buffer.data(), kBufferSize,
                              text::ToAnsi(file).c_str());
-    const std::size_t length = WithoutLoneLeadByte(buffer.data(), std::strlen(buffer.data()));
-    return text::FromCodePage(std::string_view(buffer.data(), length), text::kGbkCodePage);
+    const std::string_view value(buffer.data());
+    return text::FromCodePage(value.substr(0, WithoutLoneLeadByte(value)), text::kGbkCodePage);
 }
 
 std::int16_t writeIniValue(const std::wstring& file,
