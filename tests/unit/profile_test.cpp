@@ -17,12 +17,12 @@ class Profile : public ::testing::Test {
   protected:
     std::string Path(const std::wstring& name = kFile) const { return text::ToAnsi(folder_.path() + L"\\" + name); }
 
-    // What a read into a buffer of `size` characters leaves there; the call must count exactly that.
-    std::string Read(const char* section, const char* key, DWORD size = 255) const {
-        std::string buffer(size + 1, '#');
-        const DWORD copied = GetPrivateProfileStringA(section, key, "", buffer.data(), size, Path().c_str());
+    // What a read as the program makes it leaves in the buffer; the call must count exactly that.
+    std::string Read(const char* section, const char* key) const {
+        std::string buffer(256, '#');
+        const DWORD copied = GetPrivateProfileStringA(section, key, "", buffer.data(), 255, Path().c_str());
         const std::string value = buffer.substr(0, buffer.find('\0'));
-        EXPECT_EQ(copied, value.size()) << section << " " << key << " " << size;
+        EXPECT_EQ(copied, value.size()) << section << " " << key;
         return value;
     }
 

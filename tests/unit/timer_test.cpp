@@ -90,7 +90,7 @@ TEST(TimerObject, StartsOnlyWithAPositiveIntervalAndMayStopItself) {
         ++events;
         timer.Enabled(false);
     };
-    for (const std::int32_t interval : {0, -1, 20}) {
+    for (const std::int32_t interval : {-1, 0, 1}) {
         timer.Interval(interval);
         timer.Enabled(true);
         EXPECT_EQ(timer.Enabled(), interval > 0) << interval;
