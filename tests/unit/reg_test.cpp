@@ -79,6 +79,7 @@ TEST_F(Registry, ValuesAreStoredAsTheirTypeAndReadBackAsText) {
         {kanji, REG_MULTI_SZ, true, text::ToCodePage(kanji, 936) + '\0', kanji},
         {305419896.9, REG_DWORD, true, "\x78\x56\x34\x12", L"305419896"},
         {4294967295.0, REG_DWORD, true, "\xFF\xFF\xFF\xFF", L"4294967295"},
+        {0.5, REG_DWORD, true, std::string(4, '\0'), L"0"},
         {-1.0, REG_DWORD, false, "-", L""},
         {4294967296.0, REG_DWORD, false, "-", L""},
         {reg::Bytes{0x00, 0x0F, 0xA0, 0xFF}, REG_BINARY, true, std::string("\x00\x0F\xA0\xFF", 4), L"00 0F A0 FF"},
