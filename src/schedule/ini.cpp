@@ -20,13 +20,10 @@ std::size_t WithoutLoneLeadByte(std::string_view bytes) {
     std::size_t position = 0;
     while (position < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[position]);
-        const std::size_t step = (lead >= 0x81 && lead <= 0xFE) ? 2 : 1;
-        if (position + step > bytes.size()) {
-            break;
-        }
-        position += step;
+        position += (lead >= 0x81 && lead <= 0xFE) ? 2 : 1;
     }
-    return position;
+    // A lead byte alone at the end has taken the position one past the end.
+    return position > bytes.size() ? position - 2 : position;
 }
 
 std::wstring SettingsPath(const std::wstring& folder) {
