@@ -62,7 +62,7 @@ TEST(AutostartCommand, AddsASeparatorUnlessTheFolderIsADriveRoot) {
 }
 
 // Strings go out in code page 936 with their NUL, come back trimmed, and must fit the 1024-byte buffer;
-// numbers outside 0 to 4294967295 and the types 0, 5, 6 and 11 write nothing.
+// numbers outside 0 to 4294967295, data of another type and the types 0, 5, 6 and 11 write nothing.
 TEST_F(Registry, ValuesAreStoredAsTheirTypeAndReadBackAsText) {
     const std::wstring kanji = std::wstring(511, L'关') + L"a";
     const struct {
@@ -83,6 +83,7 @@ TEST_F(Registry, ValuesAreStoredAsTheirTypeAndReadBackAsText) {
         {-1.0, REG_DWORD, false, "-", L""},
         {4294967296.0, REG_DWORD, false, "-", L""},
         {reg::Bytes{0x00, 0x0F, 0xA0, 0xFF}, REG_BINARY, true, std::string("\x00\x0F\xA0\xFF", 4), L"00 0F A0 FF"},
+        {reg::Bytes{0x41}, REG_SZ, false, "-", L""},
         {L"x", 0, true, "-", L""},
         {L"x", 5, true, "-", L""},
         {L"x", 6, true, "-", L""},
