@@ -56,11 +56,6 @@ class Registry : public ::testing::Test {
     }
 };
 
-TEST(AutostartCommand, AddsASeparatorUnlessTheFolderIsADriveRoot) {
-    EXPECT_EQ(reg::AutostartCommand(L"D:\\工具\\乗定时", L"定时关机"), L"D:\\工具\\乗定时\\定时关机.exe /s");
-    EXPECT_EQ(reg::AutostartCommand(L"C:\\", L"定时关机"), L"C:\\定时关机.exe /s");
-}
-
 // Strings go out in code page 936 with their NUL, come back trimmed, and must fit the 1024-byte buffer;
 // numbers outside 0 to 4294967295, data of another type and the types 0, 5, 6 and 11 write nothing.
 TEST_F(Registry, ValuesAreStoredAsTheirTypeAndReadBackAsText) {

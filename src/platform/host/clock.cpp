@@ -65,11 +65,6 @@ void AdvanceTime(std::uint32_t milliseconds) {
     State().now = end;
 }
 
-std::uint32_t NextTimerDue() {
-    const auto it = NextDue(UINT64_MAX);
-    return it == State().timers.end() ? 0 : static_cast<std::uint32_t>(it->second.due - State().now);
-}
-
 std::size_t RunningTimerCount() {
     return State().timers.size();
 }

@@ -21,7 +21,6 @@ std::string HostPath(const std::wstring& windowsPath);
 void SetTickCount(std::uint32_t milliseconds);
 void SetLocalTime(int year, int month, int day, int hour, int minute, int second);
 void AdvanceTime(std::uint32_t milliseconds);
-std::uint32_t NextTimerDue();  // milliseconds until the next expiry, 0 when no timer runs
 std::size_t RunningTimerCount();
 void SetTimerRefuses(bool refuse);  // SetTimer returns 0 while set
 void ResetTimers();
