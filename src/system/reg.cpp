@@ -70,11 +70,8 @@ std::wstring DecodeValue(DWORD valueType, const std::string& buffer, DWORD size)
         }
     }
     if (valueType == REG_DWORD) {
-        std::uint32_t value = 0;
-        for (std::size_t i = 4; i > 0; --i) {
-            value = value << 8 | static_cast<unsigned char>(buffer[i - 1]);
-        }
-        result = std::to_wstring(value);
+        const auto byte = [&buffer](std::size_t i) { return std::uint32_t{static_cast<unsigned char>(buffer[i])}; };
+        result = std::to_wstring(byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24);
     }
     return result;
 }
