@@ -70,27 +70,34 @@ void ResetRegistry() {
 
 }  // namespace hostenv
 
-// Only the form the program uses is modelled: a key that outlives a restart.
+// Only the forms the program uses are modelled: reserved arguments and options are 0, so a key made here
+// outlives a restart.
 LONG RegCreateKeyExA(HKEY root,
                      const char* subKey,
-                     DWORD,
+                     DWORD reserved,
                      char*,
                      DWORD options,
                      REGSAM access,
                      const SECURITY_ATTRIBUTES*,
                      HKEY* result,
                      DWORD*) {
-    return options == REG_OPTION_NON_VOLATILE ? Open(root, subKey, access, result, true) : ERROR_INVALID_PARAMETER;
+    if (reserved != 0 || options != REG_OPTION_NON_VOLATILE) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    return Open(root, subKey, access, result, true);
 }
 
-LONG RegOpenKeyExA(HKEY root, const char* subKey, DWORD, REGSAM access, HKEY* result) {
-    return Open(root, subKey, access, result, false);
+LONG RegOpenKeyExA(HKEY root, const char* subKey, DWORD options, REGSAM access, HKEY* result) {
+    return options == 0 ? Open(root, subKey, access, result, false) : ERROR_INVALID_PARAMETER;
 }
 
-LONG RegSetValueExA(HKEY handle, const char* valueName, DWORD, DWORD type, const BYTE* data, DWORD size) {
+LONG RegSetValueExA(HKEY handle, const char* valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD size) {
     Key* key = KeyOf(handle);
     if (key == nullptr) {
         return ERROR_INVALID_HANDLE;
+    }
+    if (reserved != 0) {
+        return ERROR_INVALID_PARAMETER;
     }
     (*key)[text::FromAnsi(valueName)] = StoredValue{type, std::string(reinterpret_cast<const char*>(data), size)};
     return ERROR_SUCCESS;
