@@ -86,7 +86,7 @@ TEST(TrayIcon, LivesFromAddToRemoveAndCarriesItsTip) {
         EXPECT_EQ(std::string(trayIconData.szTip, 64), bytes + '\0' + std::string(63 - bytes.size(), ' '));
         EXPECT_EQ(trayIconData.uFlags, UINT{NIF_TIP});
 #ifndef _WIN32
-        EXPECT_EQ(hostenv::NotifyIconMessages().back(), NIM_MODIFY) << "the shell is told";
+        EXPECT_EQ(hostenv::ShownTrayTip(window.handle), bytes) << "the shell shows it";
 #endif
     }
 

@@ -48,9 +48,9 @@ void DestroyFakeWindow(HWND window);
 WNDPROC FakeWindowProc(HWND window);
 LRESULT SendFakeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The notification area: the message of every Shell_NotifyIconA call, and the icons it shows.
-const std::vector<DWORD>& NotifyIconMessages();
+// The notification area: the icons it shows, and the tip of a window's icon ("" when none).
 std::size_t ShownTrayIconCount();
+std::string ShownTrayTip(HWND window);
 void ResetShell();
 
 // The registry starts empty. With writes denied, as for a user without administrator rights on

@@ -1,7 +1,7 @@
 // Host stand-in for what the program asks of windows, the notification area and message boxes: fake
 // windows that are a handle and a window procedure, and records of the icons and boxes shown.
+#include <cstring>
 #include <map>
-#include <set>
 #include <utility>
 
 #include "platform/codepage.h"
@@ -12,8 +12,7 @@ namespace {
 struct WindowsState {
     std::map<HWND, WNDPROC> windows;
     std::uintptr_t nextWindow = 0x10010;
-    std::vector<DWORD> iconMessages;
-    std::set<std::pair<HWND, UINT>> icons;
+    std::map<std::pair<HWND, UINT>, std::string> icons;  // by window and identifier: the tip shown
     std::vector<hostenv::ShownMessageBox> boxes;
 };
 
@@ -45,8 +44,9 @@ LRESULT SendFakeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return FakeWindowProc(window)(window, message, wParam, lParam);
 }
 
-const std::vector<DWORD>& NotifyIconMessages() {
-    return State().iconMessages;
+std::string ShownTrayTip(HWND window) {
+    const auto it = State().icons.find({window, 0});
+    return it == State().icons.end() ? std::string() : it->second;
 }
 
 std::size_t ShownTrayIconCount() {
@@ -54,7 +54,6 @@ std::size_t ShownTrayIconCount() {
 }
 
 void ResetShell() {
-    State().iconMessages.clear();
     State().icons.clear();
 }
 
@@ -84,19 +83,19 @@ LRESULT CallWindowProcA(WNDPROC proc, HWND window, UINT message, WPARAM wParam, 
 
 // Only the first form of the record is modelled, the one the program passes.
 BOOL Shell_NotifyIconA(DWORD message, NOTIFYICONDATAA* data) {
-    State().iconMessages.push_back(message);
     const std::pair<HWND, UINT> icon{data->hWnd, data->uID};
-    if (data->cbSize != NOTIFYICONDATAA_V1_SIZE) {
+    const bool shown = State().icons.count(icon) != 0;
+    if (data->cbSize != NOTIFYICONDATAA_V1_SIZE || shown == (message == NIM_ADD)) {
         return FALSE;
     }
-    switch (message) {
-        case NIM_ADD:
-            return State().icons.insert(icon).second ? TRUE : FALSE;
-        case NIM_MODIFY:
-            return State().icons.count(icon) != 0 ? TRUE : FALSE;
-        default:
-            return State().icons.erase(icon) == 1 ? TRUE : FALSE;
+    if (message == NIM_DELETE) {
+        State().icons.erase(icon);
+    } else if ((data->uFlags & NIF_TIP) != 0) {
+        State().icons[icon].assign(data->szTip, strnlen(data->szTip, sizeof data->szTip));
+    } else {
+        State().icons[icon];
     }
+    return TRUE;
 }
 
 int MessageBoxA(HWND, const char* text, const char* caption, UINT type) {
