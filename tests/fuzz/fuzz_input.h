@@ -3,6 +3,8 @@
 // below U+0100 whether or not it forms valid GBK.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -20,6 +22,13 @@ inline std::wstring FromGbk(const std::uint8_t* data, std::size_t size) {
 
 inline std::wstring ByteForByte(const std::uint8_t* data, std::size_t size) {
     return std::wstring(data, data + size);
+}
+
+// A scratch folder name of one length whatever the process number: the paths a target builds then take the
+// same branches in every run from the same start.
+inline std::string ScratchName(const std::string& prefix) {
+    const std::string number = std::to_string(getpid());
+    return prefix + std::string(10 - number.size(), '0') + number;
 }
 
 // A broken promise is a crash, so that the fuzzer keeps the input that shows it.
