@@ -55,6 +55,19 @@ std::string ReadFile(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Saves a restart time and loads the file again. False when the save failed, or when its rewrite brought the bytes
+// of the UTF-8 mark to the head of a file that did not begin with them: the load then takes the whole file for
+// UTF-8, as the real functions do.
+bool SaveAndLoad(const Folder& folder, const std::wstring& time, ScheduleModel& model) {
+    const fs::path path = folder.native / "timer.ini";
+    const bool wasUtf8 = StartsWithUtf8Mark(ReadFile(path));
+    if (ini::writeIniValue(ini::SettingsPath(folder.windows), L"重启", L"每天定时重启", time) == 0) {
+        return false;
+    }
+    LoadSchedule(model, folder.windows);
+    return wasUtf8 || !StartsWithUtf8Mark(ReadFile(path));
+}
+
 void CheckRecord(const ActionSchedule& s) {
     fuzz::Require(s.weeklyDayNumber == WeekdayNumberOf(s.weeklyDay), "the weekday number follows the weekday");
     fuzz::Require(!s.onceDate.empty() || s.onceTime.empty(), "no one-time time without its date");
@@ -81,24 +94,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Require(again.shutdownSchedule == model.shutdownSchedule && again.restartSchedule == model.restartSchedule,
                   "loading is repeatable");
 
-    // The first save rewrites a damaged file as the real functions do, and that may change the other section:
-    // blanks a NUL kept from the line end are trimmed once they end it, a header without a name goes and its keys
-    // join the section above. A save's value is what the next load finds, unless the rewrite brought the bytes of
-    // the UTF-8 mark to the head of a file that did not begin with them: the next read then takes it for UTF-8.
-    const std::wstring file = ini::SettingsPath(folder.windows);
-    if (ini::writeIniValue(file, L"重启", L"每天定时重启", L"06:15") == 0) {
-        return 0;
+    // The first save rewrites a damaged file as the real functions do, which may change the other section: blanks
+    // a NUL kept from the line end are trimmed once they end it, a header without a name goes and its keys join the
+    // section above. From then on a save leaves the other section alone.
+    if (SaveAndLoad(folder, L"06:15", model)) {
+        fuzz::Require(model.restartSchedule.dailyTime == L"06:15", "a saved value reads back");
     }
-    LoadSchedule(model, folder.windows);
-    if (StartsWithUtf8Mark(std::string_view(reinterpret_cast<const char*>(data), size)) ||
-        !StartsWithUtf8Mark(ReadFile(folder.native / "timer.ini"))) {
-        fuzz::Require(model.restartSchedule.dailyTime == L"06:15", "a written value reads back");
-    }
-
-    // From then on every save keeps its value and leaves the other section alone.
-    if (ini::writeIniValue(file, L"重启", L"每天定时重启", L"06:16") != 0) {
-        LoadSchedule(again, folder.windows);
-        fuzz::Require(again.restartSchedule.dailyTime == L"06:16", "a written value reads back");
+    if (SaveAndLoad(folder, L"06:16", again)) {
+        fuzz::Require(again.restartSchedule.dailyTime == L"06:16", "a saved value reads back");
         fuzz::Require(again.shutdownSchedule == model.shutdownSchedule, "a save leaves the other section alone");
     }
     return 0;
