@@ -28,7 +28,7 @@ struct Folder {
 
 const Folder& ScratchFolder() {
     static const Folder folder = [] {
-        const fs::path native = fs::temp_directory_path() / fuzz::ScratchName("loader-fuzz-");
+        const fs::path native = fuzz::ScratchFolder("loader-fuzz");
         fs::create_directories(native);
         std::wstring windows = text::FromCodePage(native.string(), 65001);
         for (wchar_t& c : windows) {
