@@ -2,10 +2,11 @@
 // fuzz-sources: src/schedule/loader.cpp src/schedule/ini.cpp src/schedule/schedule_model.cpp src/text/numbers.cpp src/text/decimal_digits.cpp src/platform/codepage.cpp src/platform/host/codepage.cpp src/platform/host/profile.cpp src/platform/host/process.cpp
 // clang-format on
 // Arbitrary bytes as timer.ini: the loader and the private-profile functions under it.
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
 
 #include "fuzz_input.h"
 #include "schedule/ini.h"
@@ -27,7 +28,7 @@ struct Folder {
 
 const Folder& ScratchFolder() {
     static const Folder folder = [] {
-        const fs::path native = fs::temp_directory_path() / ("loader-fuzz-" + std::to_string(getpid()));
+        const fs::path native = fuzz::ScratchFolder("loader-fuzz");
         fs::create_directories(native);
         std::wstring windows = text::FromCodePage(native.string(), 65001);
         for (wchar_t& c : windows) {
@@ -43,6 +44,28 @@ const Folder& ScratchFolder() {
 void WriteFile(const fs::path& path, const std::uint8_t* data, std::size_t size) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+bool StartsWithUtf8Mark(std::string_view bytes) {
+    return bytes.substr(0, 3) == "\xEF\xBB\xBF";
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Saves a restart time and loads the file again. False when the save failed, or when its rewrite brought the bytes
+// of the UTF-8 mark to the head of a file that did not begin with them: the load then takes the whole file for
+// UTF-8, as the real functions do.
+bool SaveAndLoad(const Folder& folder, const std::wstring& time, ScheduleModel& model) {
+    const fs::path path = folder.native / "timer.ini";
+    const bool wasUtf8 = StartsWithUtf8Mark(ReadFile(path));
+    if (ini::writeIniValue(ini::SettingsPath(folder.windows), L"重启", L"每天定时重启", time) == 0) {
+        return false;
+    }
+    LoadSchedule(model, folder.windows);
+    return wasUtf8 || !StartsWithUtf8Mark(ReadFile(path));
 }
 
 void CheckRecord(const ActionSchedule& s) {
@@ -71,12 +94,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Require(again.shutdownSchedule == model.shutdownSchedule && again.restartSchedule == model.restartSchedule,
                   "loading is repeatable");
 
-    // Whatever the file held before, a save's value is what the next load finds.
-    const std::wstring file = ini::SettingsPath(folder.windows);
-    if (ini::writeIniValue(file, L"重启", L"每天定时重启", L"06:15") != 0) {
-        LoadSchedule(model, folder.windows);
-        fuzz::Require(model.restartSchedule.dailyTime == L"06:15", "a written value reads back");
-        fuzz::Require(model.shutdownSchedule == again.shutdownSchedule, "a write leaves the other section alone");
+    // The first save rewrites a damaged file as the real functions do, which may change the other section: blanks
+    // a NUL kept from the line end are trimmed once they end it, a header without a name goes and its keys join the
+    // section above. From then on a save leaves the other section alone.
+    if (SaveAndLoad(folder, L"06:15", model)) {
+        fuzz::Require(model.restartSchedule.dailyTime == L"06:15", "a saved value reads back");
+    }
+    if (SaveAndLoad(folder, L"06:16", again)) {
+        fuzz::Require(again.restartSchedule.dailyTime == L"06:16", "a saved value reads back");
+        fuzz::Require(again.shutdownSchedule == model.shutdownSchedule, "a save leaves the other section alone");
     }
     return 0;
 }

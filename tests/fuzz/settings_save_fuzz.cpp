@@ -5,8 +5,6 @@
 // checked trigger, and a reopened dialog shows the saved triggers and saves the same bytes. Byte 0: the action (bit 0)
 // and the five boxes (bits 1-5); byte 1: the current year; the
 // rest, split at '\n' and decoded from code page 936, the texts of Text2 ... Text14 and Combo1.
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -79,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) {
         return 0;
     }
-    static const fs::path native = fs::temp_directory_path() / ("save-fuzz-" + std::to_string(getpid()));
+    static const fs::path native = fuzz::ScratchFolder("save-fuzz");
     static const std::wstring folder = [] {
         fs::create_directories(native);
         std::wstring windows = text::FromCodePage(native.string(), 65001);

@@ -104,6 +104,25 @@ TEST_F(Profile, WritesTheWholeFileBack) {
     }
 }
 
+// A NUL ends the name, value or section name it stands in, not its line. The lines a write keeps decide whether
+// the bytes of the UTF-8 mark (锘 = EF BB, 勘 = BF B1) come to the head of the file: the next read then takes
+// the file for UTF-8 and no longer finds the GBK section 关 = B9 D8.
+TEST_F(Profile, NulEndsANameNotItsLine) {
+    using namespace std::string_literals;
+    const std::string kCases[][3] = {
+        {"\0a=1\r\n\xEF\xBB\xBF\xB1=2\r\n[\xB9\xD8\0b]\r\nk\0c=3\0d\r\n[\0e]\r\nj=5\r\n"s,
+         "=1\r\n\xEF\xBB\xBF\xB1=2\r\n[\xB9\xD8]\r\nk=3\r\nm=4\r\nj=5\r\n", "4"},
+        {"\r\n\xEF\xBB\xBF\xB1=2\r\n[\xB9\xD8]\r\nk=3\r\n", "\xEF\xBB\xBF\xB1=2\r\n[\xB9\xD8]\r\nk=3\r\nm=4\r\n", ""},
+    };
+    for (const auto& [before, after, read] : kCases) {
+        folder_.WriteBytes(kFile, before);
+        EXPECT_EQ(Read("\xB9\xD8", "k"), "3");
+        EXPECT_NE(WritePrivateProfileStringA("\xB9\xD8", "m", "4", Path().c_str()), FALSE);
+        EXPECT_EQ(folder_.ReadBytes(kFile), after) << before.size();
+        EXPECT_EQ(Read("\xB9\xD8", "m"), read);
+    }
+}
+
 TEST_F(Profile, HugeLineIsCutAndTheNextLineStillRead) {
     const std::string huge(1 << 20, 'z');
     folder_.WriteBytes(kFile, "[S]\r\nbig=" + huge + "\r\nk=1\r\n");

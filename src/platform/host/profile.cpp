@@ -74,19 +74,24 @@ bool SameName(std::wstring_view a, std::wstring_view b) {
     return true;
 }
 
+// Names and values end at a NUL, as C strings do; their line goes on, and an '=' or ']' after the NUL counts.
+std::wstring UpToNul(std::wstring_view text) {
+    return std::wstring(text.substr(0, text.find(L'\0')));
+}
+
 void ParseLine(std::wstring_view line, Profile& profile) {
     const std::size_t close = line.rfind(L']');
     if (line.front() == L'[' && close != std::wstring_view::npos && close > 0) {
-        profile.sections.push_back(Section{true, std::wstring(Trim(line.substr(1, close - 1))), {}});
+        profile.sections.push_back(Section{true, UpToNul(Trim(line.substr(1, close - 1))), {}});
         return;
     }
     const std::size_t equals = line.find(L'=');
     Entry entry;
     if (equals == std::wstring_view::npos) {
-        entry.name = std::wstring(line);
+        entry.name = UpToNul(line);
     } else {
-        entry.name = std::wstring(TrimRight(line.substr(0, equals)));
-        entry.value = std::wstring(TrimLeft(line.substr(equals + 1)));
+        entry.name = UpToNul(TrimRight(line.substr(0, equals)));
+        entry.value = UpToNul(TrimLeft(line.substr(equals + 1)));
     }
     profile.sections.back().entries.push_back(std::move(entry));
 }
@@ -106,10 +111,8 @@ Profile Parse(std::string_view bytes) {
         if (end == std::wstring::npos) {
             end = text.size();
         }
-        std::wstring_view line(text.data() + start, end - start);
+        const std::wstring_view line = Trim(std::wstring_view(text.data() + start, end - start));
         start = end + 1;
-        // Names and values end at a NUL, as C strings do.
-        line = Trim(line.substr(0, line.find(L'\0')));
         if (!line.empty()) {
             ParseLine(line, profile);
         }
@@ -120,7 +123,8 @@ Profile Parse(std::string_view bytes) {
 std::string Serialize(const Profile& profile) {
     std::wstring text;
     for (const Section& section : profile.sections) {
-        if (section.header) {
+        // A section without a name loses its header, and its keys join the section above.
+        if (section.header && !section.name.empty()) {
             text += L"[" + section.name + L"]\r\n";
         }
         for (const Entry& entry : section.entries) {
