@@ -1,5 +1,5 @@
 // clang-format off
-// fuzz-sources: src/dialogs/settings_model.cpp src/dialogs/settings_save.cpp src/app/summary_lines.cpp src/schedule/loader.cpp src/schedule/ini.cpp src/schedule/schedule_model.cpp src/text/numbers.cpp src/text/decimal_digits.cpp src/text/dates.cpp src/text/codepage.cpp src/platform/host/codepage.cpp src/platform/host/profile.cpp src/platform/host/process.cpp
+// fuzz-sources: src/dialogs/settings_model.cpp src/dialogs/settings_save.cpp src/app/summary_lines.cpp src/schedule/loader.cpp src/schedule/ini.cpp src/schedule/schedule_model.cpp src/text/numbers.cpp src/text/dates.cpp src/text/codepage.cpp src/platform/host/codepage.cpp src/platform/host/profile.cpp src/platform/host/process.cpp
 // clang-format on
 // A settings dialog saved with arbitrary texts and boxes over a file holding both sections: the reload
 // agrees with the fields, the other section is untouched, and a reopened dialog saves the same bytes.
