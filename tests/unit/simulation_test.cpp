@@ -1,9 +1,8 @@
-// Walks the clock minute by minute through 2026-2028 and checks every trigger against an independent
-// calendar: due in exactly its minutes and in no other.
+// Walks the clock minute by minute through 2026-2028 and checks every trigger against its own calendar:
+// due in exactly its minutes and in no other.
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -22,12 +21,6 @@ struct Plan {
     text::CivilDate date;
 };
 
-std::wstring Printed(const wchar_t* format, int a, int b, int c = 0) {
-    wchar_t buffer[32];
-    std::swprintf(buffer, 32, format, a, b, c);
-    return buffer;
-}
-
 // The model of the plans whose rows are not in `removed` (bit 0 = row 1).
 ScheduleModel ModelOf(const std::vector<Plan>& plans, unsigned removed) {
     using S = ActionSchedule;
@@ -38,10 +31,10 @@ ScheduleModel ModelOf(const std::vector<Plan>& plans, unsigned removed) {
         S& s = p.row <= 5 ? model.shutdownSchedule : model.restartSchedule;
         const int kind = (removed >> (p.row - 1)) & 1u ? -1 : (p.row - 1) % 5;
         if (kind == 0) {
-            s.onceDate = Printed(L"%04d-%02d-%02d", p.date.year, p.date.month, p.date.day);
+            s.onceDate = text::FormatIsoDate(p.date);
         }
         if (kind >= 0 && kind < 4) {
-            s.*kTimes[kind] = Printed(L"%02d:%02d", p.hour, p.minute);
+            s.*kTimes[kind] = text::FormatShortTime({p.hour, p.minute, 0});
         }
         if (kind >= 2) {
             s.*kNumbers[kind - 2] = p.number;
@@ -87,19 +80,18 @@ void Walk(const std::vector<Plan>& plans, Minute m, int days, std::array<long lo
         m.minute = static_cast<int>(elapsed % 60);
         const int second = static_cast<int>(elapsed * 7 % 60);  // any second of the minute
         m.tick = static_cast<std::int32_t>(static_cast<std::uint32_t>(kBootOffsetMs + elapsed * 60000 + second * 1000));
-        const std::wstring date = Printed(L"%04d-%02d-%02d", m.date.year, m.date.month, m.date.day);
-        const std::wstring time = Printed(L"%02d:%02d:%02d", m.hour, m.minute, second);
+        const std::wstring date = text::FormatIsoDate(m.date);
+        const std::wstring time = text::FormatClock({m.hour, m.minute, second});
         unsigned expected = 0;
         for (const Plan& p : plans) {
             expected |= IsDue(p, m) ? 1u << (p.row - 1) : 0u;
         }
         // Leave out each due row in turn, so that rows hidden behind an earlier one are checked too.
         for (unsigned removed = 0;;) {
-            const ScheduleModel peeled = removed != 0 ? ModelOf(plans, removed) : ScheduleModel{};
-            const auto due = FindDueTrigger(date, time, m.tick, removed != 0 ? peeled : all);
+            const auto due = FindDueTrigger(date, time, m.tick, removed == 0 ? all : ModelOf(plans, removed));
             const unsigned remaining = expected & ~removed;
             const int expectedRow = remaining == 0 ? 0 : __builtin_ctz(remaining) + 1;
-            const int row = due ? due->row : 0;
+            const int row = due ? (due->action == Action::Restart ? 5 : 0) + static_cast<int>(due->kind) + 1 : 0;
             ASSERT_EQ(row, expectedRow) << date << " " << time << ", tick " << m.tick;
             if (row == 0) {
                 break;
