@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
-#include "schedule/ini.h"
 #include "support/temp_folder.h"
 #include "text/codepage.h"
 
@@ -46,39 +44,21 @@ const struct {
      L"[关机]\r\n每次开机X分钟关机=0\r\n每天定时重启=22:30\r\n[重启]\r\n每次开机X分钟重启=2147483648\r\n每天定时关机=1:"
      L"00\r\n",
      kEmpty, kEmpty},
+    {"the first and the last weekday", L"[关机]\r\n每周定时关机周几=周日\r\n[重启]\r\n每周定时重启周几=周六\r\n",
+     "|||周日|1||0||0", "|||周六|7||0||0"},
 };
 
-TEST(Loader, FillsTheModelFromTheFile) {
+TEST(Loader, FillsTheModelFromTheFileStartingEmpty) {
+    const ActionSchedule stale{L"x", L"x", L"x", L"x", 9, L"x", 9, L"x", 9};
     for (const auto& c : kLoadCases) {
         testsupport::TempFolder folder;
         if (c.file != nullptr) {
             folder.WriteBytes(L"timer.ini", text::ToCodePage(c.file, text::kGbkCodePage));
         }
-        ScheduleModel model;
+        ScheduleModel model{stale, stale};
         LoadSchedule(model, folder.path());
         EXPECT_EQ(Fields(model.shutdownSchedule), c.shutdown) << c.name;
         EXPECT_EQ(Fields(model.restartSchedule), c.restart) << c.name;
-    }
-}
-
-TEST(Loader, EveryLoadStartsFromTheEmptyModel) {
-    testsupport::TempFolder folder;
-    ScheduleModel model;
-    model.restartSchedule.bootMinutes = 7;
-    model.shutdownSchedule.monthlyDay = 5;
-    ini::writeIniValue(ini::SettingsPath(folder.path()), L"关机", L"每天定时关机", L"23:00");
-    LoadSchedule(model, folder.path());
-    EXPECT_EQ(Fields(model.shutdownSchedule), "||23:00||0||0||0");
-    EXPECT_EQ(Fields(model.restartSchedule), kEmpty);
-}
-
-TEST(Loader, WeekdayNumberFromTheFirstTwoCharacters) {
-    const std::pair<const wchar_t*, std::int32_t> kCases[] = {
-        {L"周日", 1}, {L"周一", 2}, {L"周二", 3},   {L"周三", 4},  {L"周四", 5}, {L"周五", 6},
-        {L"周六", 7}, {L"周", 0},   {L"星期日", 0}, {L" 周一", 0}, {L"周天", 0}, {L"", 0},
-    };
-    for (const auto& [text, number] : kCases) {
-        EXPECT_EQ(WeekdayNumberOf(text), number) << text::ToCodePage(text, 65001);
     }
 }
 
