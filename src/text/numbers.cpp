@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <limits>
 
-// MinGW's own stdio reads and writes decimals correctly rounded; the old system runtime's does not.
+// MinGW's own printf rounds correctly, and writes long doubles exactly; the old system runtime's does not.
 #if defined(__MINGW32__) && !__USE_MINGW_ANSI_STDIO
 #error "MinGW's ISO stdio is needed"
 #endif
@@ -16,9 +18,11 @@ namespace text {
 
 namespace {
 
-// No midpoint between two doubles has more significant digits than this, so digits past it only matter as
-// "some were not zero"; the cut also keeps the exponent handed to the C library within what it reads exactly.
-constexpr std::size_t kMostDigits = 800;
+// No midpoint between two doubles has more significant digits than this, so printed with this precision it
+// is written exactly. Long double holds every such midpoint.
+constexpr int kExactDigits = 800;
+static_assert(std::numeric_limits<long double>::digits >= 64 && std::numeric_limits<long double>::max_exponent >= 1025);
+constexpr std::uint64_t kInfinityBits = 0x7FF0000000000000;
 // Exponents beyond this cannot change the outcome for any text that fits in memory.
 constexpr long long kExponentCap = 1'000'000'000;
 // Decimal exponents written without an exponent part: every whole number below 1e15 and small fractions.
@@ -40,20 +44,92 @@ int DigitValue(wchar_t c, int base) {
     return value == std::wstring_view::npos ? -1 : static_cast<int>(value);
 }
 
-// digits x 10^exponent (ASCII decimal digits) as the nearest double, HUGE_VAL beyond DBL_MAX. The text the C
-// library reads has no decimal point, so no locale changes it.
-double NearestDouble(std::string digits, long long exponent) {
-    digits.erase(0, digits.find_first_not_of('0'));
-    if (digits.size() > kMostDigits) {
-        const bool restNonZero = digits.find_first_not_of('0', kMostDigits) != std::string::npos;
-        exponent += static_cast<long long>(digits.size() - kMostDigits);
-        digits.resize(kMostDigits);
-        if (restNonZero) {
-            digits += '1';
-            --exponent;
+double FromBits(std::uint64_t bits) {
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+std::uint64_t Bits(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// A decimal number: its significant digits, without leading or trailing zeros (none for 0), and the power of
+// ten of the first.
+struct Decimal {
+    std::string digits;
+    long long order = 0;
+};
+
+// digits x 10^exponent, the digits being ASCII decimal digits.
+Decimal MakeDecimal(std::string digits, long long exponent) {
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos) {
+        return {};
+    }
+    const long long order = exponent + static_cast<long long>(digits.size() - first) - 1;
+    digits.erase(digits.find_last_not_of('0') + 1);
+    return {digits.substr(first), order};
+}
+
+// -1, 0 or 1 as a is below, equal to or above b, both positive.
+int Compare(const Decimal& a, const Decimal& b) {
+    if (a.order != b.order) {
+        return a.order < b.order ? -1 : 1;
+    }
+    const int digits = a.digits.compare(b.digits);
+    return digits < 0 ? -1 : digits > 0 ? 1 : 0;
+}
+
+// The value rounded to 1 + `precision` significant digits by the C library. Only the digits and the exponent
+// are taken from its text, so the locale's decimal point does not matter.
+Decimal Printed(long double value, int precision) {
+    wchar_t buffer[kExactDigits + 16];
+    std::swprintf(buffer, sizeof buffer / sizeof buffer[0], L"%.*Le", precision, value);
+    std::string digits;
+    const wchar_t* c = buffer;
+    for (; *c != L'e'; ++c) {
+        if (IsDigit(*c)) {
+            digits += static_cast<char>(*c);
         }
     }
-    return digits.empty() ? 0.0 : std::strtod((digits + 'e' + std::to_string(exponent)).c_str(), nullptr);
+    return MakeDecimal(digits, std::wcstoll(c + 1, nullptr, 10) - precision);
+}
+
+// Exactly halfway between the positive doubles with the bit patterns `bits` and `bits + 1`, the pattern after
+// DBL_MAX's standing for 2^1024.
+Decimal Midpoint(std::uint64_t bits) {
+    const long double upper = bits + 1 < kInfinityBits ? FromBits(bits + 1) : std::ldexp(1.0L, 1024);
+    return Printed((FromBits(bits) + upper) / 2, kExactDigits);
+}
+
+// Whether a decimal on `side` of a midpoint next to the double with the pattern `bits` (1: away from that
+// double, 0: on the midpoint) rounds away from it; a tie goes to the even pattern.
+bool RoundsAway(int side, std::uint64_t bits) {
+    return side > 0 || (side == 0 && bits % 2 != 0);
+}
+
+// digits x 10^exponent (ASCII decimal digits) as the nearest double, HUGE_VAL beyond DBL_MAX: from a guess in
+// extended precision, one double at a time to the one whose rounding interval holds it.
+double NearestDouble(const std::string& digits, long long exponent) {
+    const Decimal x = MakeDecimal(digits, exponent);
+    if (x.digits.empty()) {
+        return 0.0;
+    }
+    const std::string head = x.digits.substr(0, 19);
+    const long double scale =
+        std::pow(10.0L, static_cast<long double>(x.order + 1 - static_cast<long long>(head.size())));
+    const double guess = static_cast<double>(std::strtoull(head.c_str(), nullptr, 10) * scale);
+    std::uint64_t bits = Bits(guess);
+    while (bits < kInfinityBits && RoundsAway(Compare(x, Midpoint(bits)), bits)) {
+        ++bits;
+    }
+    while (bits > 0 && RoundsAway(Compare(Midpoint(bits - 1), x), bits)) {
+        --bits;
+    }
+    return FromBits(bits);
 }
 
 // The number at the head of `text`: a sign, then &H / &O digits or decimal digits with at most one full stop
@@ -101,40 +177,26 @@ std::optional<double> ReadNumber(std::wstring_view text, std::size_t& end) {
     return (negative ? -magnitude : magnitude) + 0.0;
 }
 
-// Significant digits and the decimal exponent of the first: d.ddd x 10^exponent.
-struct DecimalDigits {
-    std::string digits;
-    int exponent = 0;
-};
-
-bool ReadsBackAs(const DecimalDigits& d, double magnitude) {
-    return NearestDouble(d.digits, d.exponent - static_cast<long long>(d.digits.size()) + 1) == magnitude;
-}
-
-// The fewest significant digits that read back as the positive magnitude, the nearest when several do. The
-// C library rounds to a given count; at a power of two, whose rounding interval reaches twice as far above
+// The fewest significant digits that read back as the positive magnitude, the nearest to it when several do.
+// The C library rounds to a given count; at a power of two, whose rounding interval reaches twice as far above
 // it as below, the digits one unit higher may read back when the nearest do not.
-DecimalDigits ShortestDigits(double magnitude) {
+Decimal ShortestDigits(double magnitude) {
+    const std::uint64_t bits = Bits(magnitude);
+    const Decimal below = Midpoint(bits - 1);
+    const Decimal above = Midpoint(bits);
+    const auto readsBack = [&](const Decimal& d) {
+        return !RoundsAway(Compare(d, above), bits) && !RoundsAway(Compare(below, d), bits);
+    };
     for (int count = 1;; ++count) {
-        wchar_t buffer[48];
-        std::swprintf(buffer, sizeof buffer / sizeof buffer[0], L"%.*e", count - 1, magnitude);
-        DecimalDigits nearest;
-        const wchar_t* c = buffer;
-        for (; *c != L'e'; ++c) {
-            if (IsDigit(*c)) {
-                nearest.digits += static_cast<char>(*c);
-            }
-        }
-        nearest.exponent = static_cast<int>(std::wcstol(c + 1, nullptr, 10));
-        if (ReadsBackAs(nearest, magnitude)) {
+        const Decimal nearest = Printed(magnitude, count - 1);
+        if (readsBack(nearest)) {
             return nearest;
         }
-        DecimalDigits up{std::to_string(std::strtoull(nearest.digits.c_str(), nullptr, 10) + 1), nearest.exponent};
-        if (up.digits.size() > nearest.digits.size()) {
-            up.digits.pop_back();
-            ++up.exponent;
-        }
-        if (ReadsBackAs(up, magnitude)) {
+        const std::string whole =
+            nearest.digits + std::string(static_cast<std::size_t>(count) - nearest.digits.size(), '0');
+        const Decimal up =
+            MakeDecimal(std::to_string(std::strtoull(whole.c_str(), nullptr, 10) + 1), nearest.order - count + 1);
+        if (readsBack(up)) {
             return up;
         }
     }
@@ -152,9 +214,12 @@ double ReadLeadingNumber(std::wstring_view text) {
 }
 
 std::wstring FormatPlainNumber(double value) {
-    const DecimalDigits shortest = ShortestDigits(std::fabs(value));
+    if (value == 0) {
+        return L"0";
+    }
+    const Decimal shortest = ShortestDigits(std::fabs(value));
     const std::wstring digits(shortest.digits.begin(), shortest.digits.end());
-    const int exponent = shortest.exponent;
+    const int exponent = static_cast<int>(shortest.order);
     std::wstring out = value < 0 ? L"-" : L"";
     if (exponent < kLowestPlainExponent || exponent > kHighestPlainExponent) {
         out += digits.substr(0, 1);

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -125,6 +126,23 @@ TEST(FormatPlainNumber, WritesTheFewestNearestDigitsThatReadBack) {
             ExpectShortestRoundTrip(number);
         }
         ExpectShortestRoundTrip(static_cast<double>(pattern % 1000000) / 1000);
+    }
+}
+
+TEST(ReadLeadingNumber, ReadsAnyDecimalAsTheNearestDouble) {
+    std::mt19937_64 random(41);
+    for (int i = 0; i < 4000; ++i) {
+        std::string decimal(1 + random() % 40, '0');
+        for (char& c : decimal) {
+            c = static_cast<char>('0' + random() % 10);
+        }
+        const long long exponent = static_cast<long long>(random() % 700) - 380;
+        decimal += 'e' + std::to_string(exponent);
+        double nearest = 0;
+        if (std::from_chars(decimal.data(), decimal.data() + decimal.size(), nearest).ec != std::errc()) {
+            nearest = exponent > 0 ? DBL_MAX : 0.0;
+        }
+        ASSERT_EQ(text::ReadLeadingNumber(std::wstring(decimal.begin(), decimal.end())), nearest) << decimal;
     }
 }
 
