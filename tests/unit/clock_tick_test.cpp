@@ -18,8 +18,7 @@ namespace {
 
 #ifndef _WIN32
 
-class RecordingLabels : public ClockLabels {
-  public:
+struct RecordingLabels : ClockLabels {
     void SetCaptions(const std::wstring& newDate, const std::wstring& newTime) override {
         date = newDate;
         time = newTime;
@@ -29,12 +28,7 @@ class RecordingLabels : public ClockLabels {
     std::wstring date, time;
 };
 
-LRESULT CALLBACK IgnoreAll(HWND, UINT, WPARAM, LPARAM) {
-    return 0;
-}
-
-class FakeTrayWindow : public 托盘::TrayWindow {
-  public:
+struct FakeTrayWindow : 托盘::TrayWindow {
     ~FakeTrayWindow() override { hostenv::DestroyFakeWindow(hwnd); }
     HWND Handle() const override { return hwnd; }
     HICON Icon() const override { return nullptr; }
@@ -43,7 +37,7 @@ class FakeTrayWindow : public 托盘::TrayWindow {
     void SetVisible(bool) override {}
     int LastState() const override { return 0; }
     void AfterRestore() override {}
-    HWND hwnd = hostenv::CreateFakeWindow(IgnoreAll);
+    HWND hwnd = hostenv::CreateFakeWindow([](HWND, UINT, WPARAM, LPARAM) -> LRESULT { return 0; });
 };
 
 long Requests(const char* request) {
