@@ -1,5 +1,6 @@
 #include "text/dates.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace text {
@@ -10,16 +11,13 @@ constexpr wchar_t kBlanks[] = L" \t";
 
 // A run of minDigits to maxDigits decimal digits, not followed by another digit, taken from the front of `rest`.
 std::optional<int> TakeNumber(std::wstring_view& rest, std::size_t minDigits, std::size_t maxDigits) {
-    std::size_t count = 0;
-    int value = 0;
-    for (; count < rest.size() && rest[count] >= L'0' && rest[count] <= L'9'; ++count) {
-        if (count == maxDigits) {
-            return std::nullopt;
-        }
-        value = value * 10 + (rest[count] - L'0');
-    }
-    if (count < minDigits) {
+    const std::size_t count = std::min(rest.find_first_not_of(L"0123456789"), rest.size());
+    if (count < minDigits || count > maxDigits) {
         return std::nullopt;
+    }
+    int value = 0;
+    for (const wchar_t digit : rest.substr(0, count)) {
+        value = value * 10 + (digit - L'0');
     }
     rest.remove_prefix(count);
     return value;

@@ -173,8 +173,7 @@ std::optional<double> ReadNumber(std::wstring_view text, std::size_t& end) {
         magnitude = std::fmin(NearestDouble(digits, exponent), DBL_MAX);
     }
     end = at;
-    // Adding 0.0 turns -0 into 0.
-    return (negative ? -magnitude : magnitude) + 0.0;
+    return negative ? -magnitude : magnitude;
 }
 
 // The fewest significant digits that read back as the positive magnitude, the nearest to it when several do.
@@ -220,7 +219,7 @@ std::wstring FormatPlainNumber(double value) {
     const Decimal shortest = ShortestDigits(std::fabs(value));
     const std::wstring digits(shortest.digits.begin(), shortest.digits.end());
     const int exponent = static_cast<int>(shortest.order);
-    std::wstring out = value < 0 ? L"-" : L"";
+    std::wstring out = std::signbit(value) ? L"-" : L"";
     if (exponent < kLowestPlainExponent || exponent > kHighestPlainExponent) {
         out += digits.substr(0, 1);
         if (digits.size() > 1) {

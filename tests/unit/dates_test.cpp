@@ -10,9 +10,9 @@ using text::CivilDate;
 
 TEST(ReadDateTime, TextsThatAreNeitherDateNorTime) {
     const wchar_t* const kUnreadable[] = {
-        L"",           L" ",           L"abc",           L"2026-02-29",    L"2100-02-29", L"2026-04-31",
-        L"2026-13-01", L"2026-00-01",  L"2026-01-00",    L"0000-01-01",    L"24:00",      L"23:60",
-        L"23:05:60",   L":05",         L"23:",           L"23:005",        L"123:05",     L"20261204",
+        L"",           L" ",           L"abc",           L"2026-02-29",    L"2100-02-29",  L"2026-04-31", L"2026-13-01",
+        L"2026-00-01", L"2026-01-00",  L"20261-1-5",     L"2026-001-05",   L"2026-01-005", L"0000-01-01", L"24:00",
+        L"23:60",      L"23:05:60",    L":05",           L"23:",           L"23:005",      L"123:05",     L"20261204",
         L"2026-12/04", L"2026-12-04x", L"9:05 2026-1-4", L"2026-1-4 9:5 x"};
     for (const wchar_t* text : kUnreadable) {
         EXPECT_FALSE(text::ReadDateTime(text).has_value()) << testing::PrintToString(std::wstring(text));
