@@ -20,10 +20,7 @@ bool ClockTick::Run(ClockLabels& labels, const ScheduleModel& model, Timer& time
         return false;
     }
     actionUnderWay = true;
-    if (!executor) {
-        executor = std::make_unique<clsShutdown>();
-    }
-    executor->ShutDownNTbasedWindows(ShutDownModeFor(due->action));
+    executor.ShutDownNTbasedWindows(ShutDownModeFor(due->action));
     timer.Enabled(false);
     托盘::removeTrayIcon();
     return true;

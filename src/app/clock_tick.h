@@ -1,7 +1,6 @@
 // The main window's once-a-second tick: show the clock, and act on the first trigger that is due.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "schedule/schedule_model.h"
@@ -24,7 +23,7 @@ class ClockTick {
     bool Run(ClockLabels& labels, const ScheduleModel& model, Timer& timer);
 
   private:
-    std::unique_ptr<clsShutdown> executor;  // created on first use
+    clsShutdown executor;
     // Set once a due trigger has called the executor: the executor's failure box keeps ticks coming,
     // and the action already requested is not asked for again.
     bool actionUnderWay = false;

@@ -1,64 +1,41 @@
 #include "schedule/loader.h"
 
-#include <optional>
-
 #include "schedule/ini.h"
 #include "text/numbers.h"
 
 namespace {
 
-constexpr const wchar_t* kWeekdayNames[] = {L"周日", L"周一", L"周二", L"周三", L"周四", L"周五", L"周六"};
-
-class SectionReader {
-  public:
-    SectionReader(const std::wstring& folder, const wchar_t* section) : folder_(folder), section_(section) {}
-
+// An empty key, or a number that fails to convert, stores "" or 0 as the reset did; a time key is read only
+// when its date, weekday or day key is set.
+void LoadAction(ActionSchedule& s, const std::wstring& folder, const ActionKeys& keys) {
     // Each read forms the path anew, as every reader of the settings file does.
-    std::wstring operator()(const wchar_t* key) const {
-        return ini::readIniValue(ini::SettingsPath(folder_), section_, key);
+    const auto read = [&](const wchar_t* key) {
+        return ini::readIniValue(ini::SettingsPath(folder), keys.section, key);
+    };
+    s.onceDate = read(keys.onceDate);
+    if (!s.onceDate.empty()) {
+        s.onceTime = read(keys.onceTime);
     }
-
-  private:
-    const std::wstring& folder_;
-    std::wstring section_;
-};
-
-// A failed conversion leaves the field as it was (0 after the reset).
-void AssignNumber(std::int32_t& field, const std::wstring& text) {
-    if (const std::optional<std::int32_t> number = text::ToWholeNumber(text)) {
-        field = *number;
+    s.dailyTime = read(keys.dailyTime);
+    s.weeklyDay = read(keys.weeklyDay);
+    s.weeklyDayNumber = WeekdayNumberOf(s.weeklyDay);
+    if (!s.weeklyDay.empty()) {
+        s.weeklyTime = read(keys.weeklyTime);
     }
-}
-
-void LoadAction(ActionSchedule& schedule, const std::wstring& folder, const ActionKeys& keys) {
-    const SectionReader read(folder, keys.section);
-    if (std::wstring date = read(keys.onceDate); !date.empty()) {
-        schedule.onceDate = std::move(date);
-        schedule.onceTime = read(keys.onceTime);
+    const std::wstring day = read(keys.monthlyDay);
+    s.monthlyDay = text::ToWholeNumber(day).value_or(0);
+    if (!day.empty()) {
+        s.monthlyTime = read(keys.monthlyTime);
     }
-    if (std::wstring daily = read(keys.dailyTime); !daily.empty()) {
-        schedule.dailyTime = std::move(daily);
-    }
-    if (std::wstring weekday = read(keys.weeklyDay); !weekday.empty()) {
-        schedule.weeklyDayNumber = WeekdayNumberOf(weekday);
-        schedule.weeklyDay = std::move(weekday);
-        schedule.weeklyTime = read(keys.weeklyTime);
-    }
-    if (const std::wstring day = read(keys.monthlyDay); !day.empty()) {
-        AssignNumber(schedule.monthlyDay, day);
-        schedule.monthlyTime = read(keys.monthlyTime);
-    }
-    if (const std::wstring minutes = read(keys.bootMinutes); !minutes.empty()) {
-        AssignNumber(schedule.bootMinutes, minutes);
-    }
+    s.bootMinutes = text::ToWholeNumber(read(keys.bootMinutes)).value_or(0);
 }
 
 }  // namespace
 
 std::int32_t WeekdayNumberOf(std::wstring_view weeklyDay) {
-    const std::wstring_view head = weeklyDay.substr(0, 2);
+    const std::wstring_view names[] = {L"周日", L"周一", L"周二", L"周三", L"周四", L"周五", L"周六"};
     for (std::int32_t i = 0; i < 7; ++i) {
-        if (head == kWeekdayNames[i]) {
+        if (weeklyDay.substr(0, 2) == names[i]) {
             return i + 1;
         }
     }
@@ -66,8 +43,7 @@ std::int32_t WeekdayNumberOf(std::wstring_view weeklyDay) {
 }
 
 void LoadSchedule(ScheduleModel& model, const std::wstring& folder) {
-    model.shutdownSchedule = ActionSchedule{};
-    model.restartSchedule = ActionSchedule{};
+    model = ScheduleModel{};
     LoadAction(model.shutdownSchedule, folder, KeysFor(Action::Shutdown));
     LoadAction(model.restartSchedule, folder, KeysFor(Action::Restart));
 }

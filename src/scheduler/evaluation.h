@@ -10,7 +10,6 @@
 struct DueTrigger {
     Action action;
     TriggerKind kind;
-    int row;  // 1..10: shutdown's five triggers, then restart's
 };
 
 // The moment comes from the two captions the tick has just written ("YYYY-MM-DD", "hh:mm:ss");

@@ -1,78 +1,48 @@
 #include "text/dates.h"
 
+#include <algorithm>
+#include <cwchar>
+
 namespace text {
 
 namespace {
 
-constexpr int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr wchar_t kBlanks[] = L" \t";
 
-bool IsBlank(wchar_t c) {
-    return c == L' ' || c == L'\t';
+// A run of minDigits to maxDigits decimal digits, not followed by another digit, taken from the front of `rest`.
+std::optional<int> TakeNumber(std::wstring_view& rest, std::size_t minDigits, std::size_t maxDigits) {
+    const std::size_t count = std::min(rest.find_first_not_of(L"0123456789"), rest.size());
+    if (count < minDigits || count > maxDigits) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const wchar_t digit : rest.substr(0, count)) {
+        value = value * 10 + (digit - L'0');
+    }
+    rest.remove_prefix(count);
+    return value;
 }
 
-class DateTimeCursor {
-  public:
-    explicit DateTimeCursor(std::wstring_view text) : input(text) {}
-
-    bool AtEnd() const { return position == input.size(); }
-
-    wchar_t Peek() const { return AtEnd() ? L'\0' : input[position]; }
-
-    bool Take(wchar_t c) {
-        if (AtEnd() || input[position] != c) {
-            return false;
-        }
-        ++position;
-        return true;
+bool Take(std::wstring_view& rest, wchar_t c) {
+    if (rest.empty() || rest.front() != c) {
+        return false;
     }
-
-    // True when at least one blank was skipped.
-    bool SkipBlanks() {
-        const std::size_t start = position;
-        while (!AtEnd() && IsBlank(input[position])) {
-            ++position;
-        }
-        return position > start;
-    }
-
-    // A run of minDigits to maxDigits decimal digits, not followed by another digit.
-    std::optional<int> TakeNumber(std::size_t minDigits, std::size_t maxDigits) {
-        std::size_t count = 0;
-        int value = 0;
-        while (!AtEnd() && input[position] >= L'0' && input[position] <= L'9') {
-            if (++count > maxDigits) {
-                return std::nullopt;
-            }
-            value = value * 10 + static_cast<int>(input[position] - L'0');
-            ++position;
-        }
-        if (count < minDigits) {
-            return std::nullopt;
-        }
-        return value;
-    }
-
-  private:
-    std::wstring_view input;
-    std::size_t position = 0;
-};
-
-bool IsDateSeparator(wchar_t c) {
-    return c == L'-' || c == L'/' || c == L'.';
+    rest.remove_prefix(1);
+    return true;
 }
 
 // Four-digit year, then month and day of one or two digits, joined by the same separator twice.
-std::optional<CivilDate> TakeDate(DateTimeCursor& cursor) {
-    const auto year = cursor.TakeNumber(4, 4);
-    const wchar_t separator = cursor.Peek();
-    if (!year || !IsDateSeparator(separator) || !cursor.Take(separator)) {
+std::optional<CivilDate> TakeDate(std::wstring_view& rest) {
+    const auto year = TakeNumber(rest, 4, 4);
+    const wchar_t separator = rest.empty() ? L'\0' : rest.front();
+    if (!year || std::wstring_view(L"-/.").find(separator) == std::wstring_view::npos || !Take(rest, separator)) {
         return std::nullopt;
     }
-    const auto month = cursor.TakeNumber(1, 2);
-    if (!month || !cursor.Take(separator)) {
+    const auto month = TakeNumber(rest, 1, 2);
+    if (!month || !Take(rest, separator)) {
         return std::nullopt;
     }
-    const auto day = cursor.TakeNumber(1, 2);
+    const auto day = TakeNumber(rest, 1, 2);
     if (!day || *year < 1 || *day < 1 || *day > DaysInMonth(*year, *month)) {
         return std::nullopt;
     }
@@ -80,90 +50,63 @@ std::optional<CivilDate> TakeDate(DateTimeCursor& cursor) {
 }
 
 // Hour and minute of one or two digits joined by ":", optionally ":" and the second.
-std::optional<TimeOfDay> TakeTime(DateTimeCursor& cursor) {
-    const auto hour = cursor.TakeNumber(1, 2);
-    if (!hour || !cursor.Take(L':')) {
+std::optional<TimeOfDay> TakeTime(std::wstring_view& rest) {
+    const auto hour = TakeNumber(rest, 1, 2);
+    if (!hour || !Take(rest, L':')) {
         return std::nullopt;
     }
-    const auto minute = cursor.TakeNumber(1, 2);
-    if (!minute) {
-        return std::nullopt;
-    }
+    const auto minute = TakeNumber(rest, 1, 2);
     std::optional<int> second = 0;
-    if (cursor.Take(L':')) {
-        second = cursor.TakeNumber(1, 2);
+    if (Take(rest, L':')) {
+        second = TakeNumber(rest, 1, 2);
     }
-    if (!second || *hour > 23 || *minute > 59 || *second > 59) {
+    if (!minute || !second || *hour > 23 || *minute > 59 || *second > 59) {
         return std::nullopt;
     }
     return TimeOfDay{*hour, *minute, *second};
 }
 
-std::wstring Digits(int value, std::size_t width) {
-    std::wstring digits = std::to_wstring(value);
-    if (digits.size() < width) {
-        digits.insert(0, width - digits.size(), L'0');
-    }
-    return digits;
+std::wstring Printed(const wchar_t* format, int a, int b, int c = 0) {
+    wchar_t buffer[40];
+    std::swprintf(buffer, sizeof buffer / sizeof buffer[0], format, a, b, c);
+    return buffer;
 }
 
-// Days since 1970-01-01 in the proleptic Gregorian calendar.
-long long DaysFromCivil(const CivilDate& date) {
-    const long long year = date.month <= 2 ? date.year - 1 : date.year;
-    const long long era = (year >= 0 ? year : year - 399) / 400;
-    const long long yearOfEra = year - era * 400;
-    const long long monthFromMarch = date.month > 2 ? date.month - 3 : date.month + 9;
-    const long long dayOfYear = (153 * monthFromMarch + 2) / 5 + date.day - 1;
-    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-template <typename Format>
-std::wstring RenderDate(std::wstring_view stored, Format format) {
-    if (stored.empty()) {
-        return {};
-    }
+// A text without a date in it, the empty one included, stays as it is.
+std::wstring RenderDate(std::wstring_view stored, std::wstring (*format)(const CivilDate&)) {
     const auto reading = ReadDateTime(stored);
-    if (!reading || !reading->date) {
-        return std::wstring(stored);
-    }
-    return format(*reading->date);
+    return reading && reading->date ? format(*reading->date) : std::wstring(stored);
 }
 
-template <typename Format>
-std::wstring RenderTime(std::wstring_view stored, Format format) {
-    if (stored.empty()) {
-        return {};
-    }
+// A date without a time is midnight; a text that reads as neither, the empty one included, stays as it is.
+std::wstring RenderTime(std::wstring_view stored, std::wstring (*format)(const TimeOfDay&)) {
     const auto reading = ReadDateTime(stored);
-    if (!reading) {
-        return std::wstring(stored);
-    }
-    return format(reading->time.value_or(TimeOfDay{}));
+    return reading ? format(reading->time.value_or(TimeOfDay{})) : std::wstring(stored);
 }
 
 }  // namespace
 
 std::optional<DateTimeReading> ReadDateTime(std::wstring_view text) {
-    DateTimeCursor cursor(text);
-    cursor.SkipBlanks();
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::wstring_view::npos) {
+        return std::nullopt;
+    }
+    std::wstring_view rest = text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
     DateTimeReading reading;
-    DateTimeCursor afterBlanks = cursor;
-    reading.date = TakeDate(cursor);
+    std::wstring_view afterDate = rest;
+    reading.date = TakeDate(afterDate);
     if (reading.date) {
-        const bool blankFollows = cursor.SkipBlanks();
-        if (cursor.AtEnd()) {
+        if (afterDate.empty()) {
             return reading;
         }
-        if (!blankFollows) {
+        const std::size_t blanks = afterDate.find_first_not_of(kBlanks);
+        if (blanks == 0) {
             return std::nullopt;
         }
-    } else {
-        cursor = afterBlanks;
+        rest = afterDate.substr(blanks);
     }
-    reading.time = TakeTime(cursor);
-    cursor.SkipBlanks();
-    if (!reading.time || !cursor.AtEnd()) {
+    reading.time = TakeTime(rest);
+    if (!reading.time || !rest.empty()) {
         return std::nullopt;
     }
     return reading;
@@ -174,40 +117,39 @@ bool IsLeapYear(int year) {
 }
 
 int DaysInMonth(int year, int month) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) {
         return 0;
     }
-    return month == 2 && IsLeapYear(year) ? 29 : kDaysInMonth[month - 1];
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
 int WeekdayNumber(const CivilDate& date) {
-    // 1970-01-01 was a Thursday, weekday number 5.
-    const long long sinceSunday = (DaysFromCivil(date) + 4) % 7;
-    return static_cast<int>(sinceSunday < 0 ? sinceSunday + 7 : sinceSunday) + 1;
+    // Counting the year from March puts the leap day at its end; each month's offset is its first day's
+    // weekday shift.
+    constexpr int kMonthOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    const int year = date.month < 3 ? date.year - 1 : date.year;
+    return (year + year / 4 - year / 100 + year / 400 + kMonthOffsets[date.month - 1] + date.day) % 7 + 1;
 }
 
 std::wstring FormatIsoDate(const CivilDate& date) {
-    return Digits(date.year, 4) + L'-' + Digits(date.month, 2) + L'-' + Digits(date.day, 2);
+    return Printed(L"%04d-%02d-%02d", date.year, date.month, date.day);
 }
 
 std::wstring FormatDateKey(const CivilDate& date) {
-    return Digits(date.year, 4) + Digits(date.month, 2) + Digits(date.day, 2);
-}
-
-std::wstring FormatDayOfMonth(const CivilDate& date) {
-    return Digits(date.day, 1);
+    return Printed(L"%04d%02d%02d", date.year, date.month, date.day);
 }
 
 std::wstring FormatClock(const TimeOfDay& time) {
-    return Digits(time.hour, 2) + L':' + Digits(time.minute, 2) + L':' + Digits(time.second, 2);
+    return Printed(L"%02d:%02d:%02d", time.hour, time.minute, time.second);
 }
 
 std::wstring FormatTimeKey(const TimeOfDay& time) {
-    return Digits(time.hour, 2) + Digits(time.minute, 2);
+    return Printed(L"%02d%02d", time.hour, time.minute);
 }
 
 std::wstring FormatShortTime(const TimeOfDay& time) {
-    return Digits(time.hour, 2) + L':' + Digits(time.minute, 2);
+    return Printed(L"%02d:%02d", time.hour, time.minute);
 }
 
 std::wstring RenderDateKey(std::wstring_view stored) {

@@ -44,13 +44,12 @@ std::optional<DateTimeReading> ReadDateTime(std::wstring_view text);
 bool IsLeapYear(int year);
 // 28 to 31; 0 for a month outside 1-12.
 int DaysInMonth(int year, int month);
-// Sunday = 1, Monday = 2, ... Saturday = 7.
+// Sunday = 1, Monday = 2, ... Saturday = 7, for a valid date.
 int WeekdayNumber(const CivilDate& date);
 
 // The patterns, applied to values.
 std::wstring FormatIsoDate(const CivilDate& date);     // "YYYY-MM-DD", also "yyyy-mm-dd": 2026-12-04
 std::wstring FormatDateKey(const CivilDate& date);     // "yyyymmdd": 20261204
-std::wstring FormatDayOfMonth(const CivilDate& date);  // "d": 4
 std::wstring FormatClock(const TimeOfDay& time);       // "hh:mm:ss": 23:05:07
 std::wstring FormatTimeKey(const TimeOfDay& time);     // "hhmm": 2305
 std::wstring FormatShortTime(const TimeOfDay& time);   // "hh:mm": 23:05

@@ -16,9 +16,9 @@ namespace text {
 // A number beyond the double range reads as -DBL_MAX or DBL_MAX, never as a non-finite value.
 double ReadLeadingNumber(std::wstring_view text);
 
-// Plain number text: no leading zeros, no leading blank, "-" for negatives, a full stop and the fraction
-// only when there is one (0 -> "0", -5 -> "-5", 1.5 -> "1.5"), with the fewest digits that still give
-// the same double. From 1e15 up or below 1e-5 in size it takes an exponent: 1E+20, 2.5E-07. Either
+// A finite number as plain text: no leading zeros, no leading blank, "-" for negatives, a full stop and the
+// fraction only when there is one (0 -> "0", -5 -> "-5", 1.5 -> "1.5"), with the fewest digits that still
+// give the same double. From 1e15 up or below 1e-5 in size it takes an exponent: 1E+20, 2.5E-07. Either
 // way ReadLeadingNumber of the result gives the same number back; -0 is written "0".
 std::wstring FormatPlainNumber(double value);
 

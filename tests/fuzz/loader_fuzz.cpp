@@ -1,5 +1,5 @@
 // clang-format off
-// fuzz-sources: src/schedule/loader.cpp src/schedule/ini.cpp src/schedule/schedule_model.cpp src/text/numbers.cpp src/text/decimal_digits.cpp src/platform/codepage.cpp src/platform/host/codepage.cpp src/platform/host/profile.cpp src/platform/host/process.cpp
+// fuzz-sources: src/schedule/loader.cpp src/schedule/ini.cpp src/schedule/schedule_model.cpp src/text/numbers.cpp src/platform/codepage.cpp src/platform/host/codepage.cpp src/platform/host/profile.cpp src/platform/host/process.cpp
 // clang-format on
 // Arbitrary bytes as timer.ini: the loader and the private-profile functions under it.
 #include <filesystem>

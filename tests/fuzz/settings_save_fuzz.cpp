@@ -1,5 +1,5 @@
 // clang-format off
-// fuzz-sources: src/dialogs/settings_handlers.cpp src/dialogs/settings_save.cpp src/schedule/summary_line.cpp src/schedule/ini.cpp src/schedule/schedule_model.cpp src/text/numbers.cpp src/text/decimal_digits.cpp src/text/dates.cpp src/platform/codepage.cpp src/platform/host/codepage.cpp src/platform/host/profile.cpp src/platform/host/process.cpp
+// fuzz-sources: src/dialogs/settings_handlers.cpp src/dialogs/settings_save.cpp src/schedule/summary_line.cpp src/schedule/ini.cpp src/schedule/schedule_model.cpp src/text/numbers.cpp src/text/dates.cpp src/platform/codepage.cpp src/platform/host/codepage.cpp src/platform/host/profile.cpp src/platform/host/process.cpp
 // clang-format on
 // A settings dialog saved with arbitrary texts and boxes over a file holding both sections: one line per
 // checked trigger, and a reopened dialog shows the saved triggers and saves the same bytes. Byte 0: the action (bit 0)

@@ -1,9 +1,8 @@
-// Walks the clock minute by minute through 2026-2028 and checks every trigger against an independent
-// calendar: due in exactly its minutes and in no other.
+// Walks the clock minute by minute through 2026-2028 and checks every trigger against its plan: due in
+// exactly its minutes and in no other.
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -22,12 +21,6 @@ struct Plan {
     text::CivilDate date;
 };
 
-std::wstring Printed(const wchar_t* format, int a, int b, int c = 0) {
-    wchar_t buffer[32];
-    std::swprintf(buffer, 32, format, a, b, c);
-    return buffer;
-}
-
 // The model of the plans whose rows are not in `removed` (bit 0 = row 1).
 ScheduleModel ModelOf(const std::vector<Plan>& plans, unsigned removed) {
     using S = ActionSchedule;
@@ -38,10 +31,10 @@ ScheduleModel ModelOf(const std::vector<Plan>& plans, unsigned removed) {
         S& s = p.row <= 5 ? model.shutdownSchedule : model.restartSchedule;
         const int kind = (removed >> (p.row - 1)) & 1u ? -1 : (p.row - 1) % 5;
         if (kind == 0) {
-            s.onceDate = Printed(L"%04d-%02d-%02d", p.date.year, p.date.month, p.date.day);
+            s.onceDate = text::FormatIsoDate(p.date);
         }
         if (kind >= 0 && kind < 4) {
-            s.*kTimes[kind] = Printed(L"%02d:%02d", p.hour, p.minute);
+            s.*kTimes[kind] = text::FormatShortTime({p.hour, p.minute, 0});
         }
         if (kind >= 2) {
             s.*kNumbers[kind - 2] = p.number;
@@ -50,66 +43,53 @@ ScheduleModel ModelOf(const std::vector<Plan>& plans, unsigned removed) {
     return model;
 }
 
-struct Minute {
-    text::CivilDate date;
-    int weekday;
-    int hour;
-    int minute;
-    std::int32_t tick;
-};
-
-bool IsDue(const Plan& p, const Minute& m) {
-    const int kind = (p.row - 1) % 5;
-    if (kind == 4) {
-        return p.number > 0 && m.tick >= p.number * 60000LL;
-    }
-    return p.hour == m.hour && p.minute == m.minute &&
-           (kind == 1 || (kind == 0 && p.date == m.date) || (kind == 2 && p.number == m.weekday) ||
-            (kind == 3 && p.number == m.date.day));
-}
-
-// Enough of the calendar for 2026-2028.
-text::CivilDate NextDay(const text::CivilDate& d) {
-    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (d.day < kDays[d.month - 1] + (d.month == 2 && d.year % 4 == 0 ? 1 : 0)) {
-        return {d.year, d.month, d.day + 1};
-    }
-    return d.month < 12 ? text::CivilDate{d.year, d.month + 1, 1} : text::CivilDate{d.year + 1, 1, 1};
-}
-
 // The number of minutes each row was found due in, the rows hidden behind an earlier due one included.
-void Walk(const std::vector<Plan>& plans, Minute m, int days, std::array<long long, 10>& dueMinutes) {
+void Walk(const std::vector<Plan>& plans,
+          text::CivilDate date,
+          int weekday,
+          int days,
+          std::array<long long, 10>& dueMinutes) {
     // The computer was started before the walk; its millisecond counter wraps every ~49.7 days.
     constexpr long long kBootOffsetMs = 3LL * 24 * 3600 * 1000 + 12345;
     const ScheduleModel all = ModelOf(plans, 0);
     for (long long elapsed = 0; elapsed < days * 24LL * 60; ++elapsed) {
-        m.hour = static_cast<int>(elapsed / 60 % 24);
-        m.minute = static_cast<int>(elapsed % 60);
+        const int hour = static_cast<int>(elapsed / 60 % 24);
+        const int minute = static_cast<int>(elapsed % 60);
         const int second = static_cast<int>(elapsed * 7 % 60);  // any second of the minute
-        m.tick = static_cast<std::int32_t>(static_cast<std::uint32_t>(kBootOffsetMs + elapsed * 60000 + second * 1000));
-        const std::wstring date = Printed(L"%04d-%02d-%02d", m.date.year, m.date.month, m.date.day);
-        const std::wstring time = Printed(L"%02d:%02d:%02d", m.hour, m.minute, second);
+        const auto tick =
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(kBootOffsetMs + elapsed * 60000 + second * 1000));
         unsigned expected = 0;
         for (const Plan& p : plans) {
-            expected |= IsDue(p, m) ? 1u << (p.row - 1) : 0u;
+            const int kind = (p.row - 1) % 5;
+            const bool due = kind == 4
+                                 ? p.number > 0 && tick >= p.number * 60000LL
+                                 : p.hour == hour && p.minute == minute &&
+                                       (kind == 1 || (kind == 0 && p.date == date) ||
+                                        (kind == 2 && p.number == weekday) || (kind == 3 && p.number == date.day));
+            expected |= due ? 1u << (p.row - 1) : 0u;
         }
+        const std::wstring dateCaption = text::FormatIsoDate(date);
+        const std::wstring timeCaption = text::FormatClock({hour, minute, second});
         // Leave out each due row in turn, so that rows hidden behind an earlier one are checked too.
         for (unsigned removed = 0;;) {
-            const ScheduleModel peeled = removed != 0 ? ModelOf(plans, removed) : ScheduleModel{};
-            const auto due = FindDueTrigger(date, time, m.tick, removed != 0 ? peeled : all);
+            const auto due =
+                FindDueTrigger(dateCaption, timeCaption, tick, removed == 0 ? all : ModelOf(plans, removed));
             const unsigned remaining = expected & ~removed;
             const int expectedRow = remaining == 0 ? 0 : __builtin_ctz(remaining) + 1;
-            const int row = due ? due->row : 0;
-            ASSERT_EQ(row, expectedRow) << date << " " << time << ", tick " << m.tick;
+            const int row = due ? (due->action == Action::Restart ? 5 : 0) + static_cast<int>(due->kind) + 1 : 0;
+            ASSERT_EQ(row, expectedRow) << dateCaption << " " << timeCaption << ", tick " << tick;
             if (row == 0) {
                 break;
             }
             ++dueMinutes[static_cast<std::size_t>(row - 1)];
             removed |= 1u << (row - 1);
         }
-        if (m.hour == 23 && m.minute == 59) {
-            m.date = NextDay(m.date);
-            m.weekday = m.weekday % 7 + 1;
+        if (hour == 23 && minute == 59) {
+            const bool monthEnds = date.day == text::DaysInMonth(date.year, date.month);
+            date = !monthEnds        ? text::CivilDate{date.year, date.month, date.day + 1}
+                   : date.month < 12 ? text::CivilDate{date.year, date.month + 1, 1}
+                                     : text::CivilDate{date.year + 1, 1, 1};
+            weekday = weekday % 7 + 1;
         }
     }
 }
@@ -129,8 +109,7 @@ TEST(Simulation, EveryTriggerDueInExactlyItsMinutes) {
     };
     // 2026-01-01 is a Thursday.
     std::array<long long, 10> due{};
-    Walk(plans, {{2026, 1, 1}, 5, 0, 0, 0}, 1096, due);
-
+    Walk(plans, {2026, 1, 1}, 5, 1096, due);
     EXPECT_GT(due[9], 0);
     EXPECT_LT(due[9], due[4]);
     due[4] = due[9] = 0;  // after start-up: checked minute by minute above
