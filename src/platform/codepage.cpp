@@ -25,12 +25,12 @@ std::wstring FromCodePage(std::string_view bytes, unsigned codePage) {
         return {};
     }
     const int byteLength = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), byteLength, nullptr, 0);
-    if (length <= 0) {
+    const int wideLength = MultiByteToWideChar(codePage, 0, bytes.data(), byteLength, nullptr, 0);
+    if (wideLength <= 0) {
         return {};
     }
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), byteLength, wide.data(), length);
+    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), byteLength, wide.data(), wideLength);
     return wide;
 }
 

@@ -169,7 +169,7 @@ BOOL AdjustTokenPrivileges(HANDLE token,
                            DWORD bufferLength,
                            TOKEN_PRIVILEGES* previousState,
                            DWORD* returnLength);
-LONG RegCreateKeyExA(HKEY key,
+LONG RegCreateKeyExA(HKEY root,
                      const char* subKey,
                      DWORD reserved,
                      char* className,
@@ -178,11 +178,11 @@ LONG RegCreateKeyExA(HKEY key,
                      const SECURITY_ATTRIBUTES* security,
                      HKEY* result,
                      DWORD* disposition);
-LONG RegSetValueExA(HKEY key, const char* valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD size);
-LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD options, REGSAM access, HKEY* result);
-LONG RegQueryValueExA(HKEY key, const char* valueName, DWORD* reserved, DWORD* type, BYTE* data, DWORD* size);
-LONG RegDeleteValueA(HKEY key, const char* valueName);
-LONG RegCloseKey(HKEY key);
+LONG RegSetValueExA(HKEY handle, const char* valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD size);
+LONG RegOpenKeyExA(HKEY root, const char* subKey, DWORD options, REGSAM access, HKEY* result);
+LONG RegQueryValueExA(HKEY handle, const char* valueName, DWORD* reserved, DWORD* type, BYTE* data, DWORD* size);
+LONG RegDeleteValueA(HKEY handle, const char* valueName);
+LONG RegCloseKey(HKEY handle);
 
 // shell32
 BOOL Shell_NotifyIconA(DWORD message, NOTIFYICONDATAA* data);

@@ -13,9 +13,9 @@ std::wstring RegistryKey(UINT_PTR timerId) {
     return L"ID:" + std::to_wstring(timerId);
 }
 
-void CALLBACK TimerProc(HWND, UINT, UINT_PTR timerId, DWORD) {
+void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     const Registry& registry = TimerRegistry();
-    const auto entry = registry.find(RegistryKey(timerId));
+    const auto entry = registry.find(RegistryKey(id));
     // An expiry already in the queue when its timer was killed finds no entry; it is dropped.
     if (entry == registry.end()) {
         return;

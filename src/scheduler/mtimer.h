@@ -14,6 +14,6 @@ using Registry = std::map<std::wstring, std::uintptr_t>;
 
 Registry& TimerRegistry();
 std::wstring RegistryKey(UINT_PTR timerId);
-void CALLBACK TimerProc(HWND window, UINT message, UINT_PTR timerId, DWORD systemTime);
+void CALLBACK TimerProc(HWND window, UINT message, UINT_PTR id, DWORD systemTime);
 
 }  // namespace mTimer

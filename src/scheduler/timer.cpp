@@ -40,7 +40,7 @@ void Timer::Enabled(bool enabled) {
     }
 }
 
-void Timer::RaiseTimer() {
+void Timer::RaiseTimer() const {
     if (TimerEvent) {
         TimerEvent();
     }

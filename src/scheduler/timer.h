@@ -6,7 +6,7 @@
 #include <functional>
 
 class Timer {
-public:
+  public:
     Timer() = default;
     ~Timer();
     Timer(const Timer&) = delete;
@@ -21,9 +21,9 @@ public:
 
     // The Timer event: connected by the holder, raised once per expiry.
     std::function<void()> TimerEvent;
-    void RaiseTimer();
+    void RaiseTimer() const;
 
-private:
+  private:
     bool StartTimer();
     void StopTimer();
 

@@ -36,7 +36,8 @@ void ShowFailure(const wchar_t* message) {
 
 }  // namespace
 
-bool clsShutdown::ShutDownDOSbasedWindows(std::int32_t ShutDownMode) {
+// The window owns an instance and calls its operations, so these stay members though they need no state.
+bool clsShutdown::ShutDownDOSbasedWindows(std::int32_t ShutDownMode) {  // NOLINT(*-convert-member-functions-to-static)
     if (ExitWindowsEx(static_cast<UINT>(ShutDownMode), 0) == 0) {
         ShowFailure(kRefusalMessage);
         return false;
@@ -57,7 +58,7 @@ bool clsShutdown::ShutDownNTbasedWindows(std::int32_t ShutDownMode) {
     return accepted;
 }
 
-bool clsShutdown::SetShutdownPrivilege(bool enable) {
+bool clsShutdown::SetShutdownPrivilege(bool enable) {  // NOLINT(*-convert-member-functions-to-static)
     HANDLE tokenHandle = nullptr;
     if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &tokenHandle) == 0) {
         ShowFailure(kTokenMessage);

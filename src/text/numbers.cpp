@@ -121,7 +121,7 @@ double NearestDouble(const std::string& digits, long long exponent) {
     const std::string head = x.digits.substr(0, 19);
     const long double scale =
         std::pow(10.0L, static_cast<long double>(x.order + 1 - static_cast<long long>(head.size())));
-    const double guess = static_cast<double>(std::strtoull(head.c_str(), nullptr, 10) * scale);
+    const auto guess = static_cast<double>(std::strtoull(head.c_str(), nullptr, 10) * scale);
     std::uint64_t bits = Bits(guess);
     while (bits < kInfinityBits && RoundsAway(Compare(x, Midpoint(bits)), bits)) {
         ++bits;
@@ -132,8 +132,36 @@ double NearestDouble(const std::string& digits, long long exponent) {
     return FromBits(bits);
 }
 
-// The number at the head of `text`: a sign, then &H / &O digits or decimal digits with at most one full stop
-// and an optional exponent. `end` is set to where reading stopped; nullopt when there is no number.
+// Decimal digits from `at` with at most one full stop and an optional exponent, as a magnitude; `at` is moved
+// past them. nullopt when there is no digit.
+std::optional<double> ReadDecimal(std::wstring_view text, std::size_t& at) {
+    const auto peek = [&](std::size_t ahead) { return at + ahead < text.size() ? text[at + ahead] : L'\0'; };
+    std::string digits;
+    long long exponent = 0;
+    for (bool point = false; IsDigit(peek(0)) || (peek(0) == L'.' && !point); ++at) {
+        point = point || peek(0) == L'.';
+        if (IsDigit(peek(0))) {
+            digits += static_cast<char>(peek(0));
+            exponent -= point ? 1 : 0;
+        }
+    }
+    if (digits.empty()) {
+        return std::nullopt;
+    }
+    const std::size_t signs = peek(1) == L'-' || peek(1) == L'+' ? 1 : 0;
+    if (IsLetter(peek(0), L'E') && IsDigit(peek(1 + signs))) {
+        const bool negativeExponent = peek(1) == L'-';
+        long long power = 0;
+        for (at += 1 + signs; IsDigit(peek(0)); ++at) {
+            power = std::min(power * 10 + (peek(0) - L'0'), kExponentCap);
+        }
+        exponent += negativeExponent ? -power : power;
+    }
+    return std::fmin(NearestDouble(digits, exponent), DBL_MAX);
+}
+
+// The number at the head of `text`: a sign, then &H / &O digits or decimal digits. `end` is set to where
+// reading stopped; nullopt when there is no number.
 std::optional<double> ReadNumber(std::wstring_view text, std::size_t& end) {
     std::size_t at = 0;
     const auto peek = [&](std::size_t ahead) { return at + ahead < text.size() ? text[at + ahead] : L'\0'; };
@@ -149,28 +177,11 @@ std::optional<double> ReadNumber(std::wstring_view text, std::size_t& end) {
             magnitude = std::fmin(magnitude * base + DigitValue(peek(0), base), DBL_MAX);
         }
     } else {
-        std::string digits;
-        long long exponent = 0;
-        for (bool point = false; IsDigit(peek(0)) || (peek(0) == L'.' && !point); ++at) {
-            point = point || peek(0) == L'.';
-            if (IsDigit(peek(0))) {
-                digits += static_cast<char>(peek(0));
-                exponent -= point ? 1 : 0;
-            }
-        }
-        if (digits.empty()) {
+        const std::optional<double> decimal = ReadDecimal(text, at);
+        if (!decimal) {
             return std::nullopt;
         }
-        const std::size_t signs = peek(1) == L'-' || peek(1) == L'+' ? 1 : 0;
-        if (IsLetter(peek(0), L'E') && IsDigit(peek(1 + signs))) {
-            const bool negativeExponent = peek(1) == L'-';
-            long long power = 0;
-            for (at += 1 + signs; IsDigit(peek(0)); ++at) {
-                power = std::min(power * 10 + (peek(0) - L'0'), kExponentCap);
-            }
-            exponent += negativeExponent ? -power : power;
-        }
-        magnitude = std::fmin(NearestDouble(digits, exponent), DBL_MAX);
+        magnitude = *decimal;
     }
     end = at;
     return negative ? -magnitude : magnitude;
@@ -187,13 +198,13 @@ Decimal ShortestDigits(double magnitude) {
         return !RoundsAway(Compare(d, above), bits) && !RoundsAway(Compare(below, d), bits);
     };
     for (int count = 1;; ++count) {
-        const Decimal nearest = Printed(magnitude, count - 1);
+        Decimal nearest = Printed(magnitude, count - 1);
         if (readsBack(nearest)) {
             return nearest;
         }
         const std::string whole =
             nearest.digits + std::string(static_cast<std::size_t>(count) - nearest.digits.size(), '0');
-        const Decimal up =
+        Decimal up =
             MakeDecimal(std::to_string(std::strtoull(whole.c_str(), nullptr, 10) + 1), nearest.order - count + 1);
         if (readsBack(up)) {
             return up;

@@ -54,7 +54,8 @@ int Deliver(const std::string& bytes, Unit* buffer, int bufferLength) {
     if (count > bufferLength) {
         return 0;
     }
-    std::memcpy(buffer, bytes.data(), bytes.size());
+    // Like the API: terminated only when the input's terminator was converted with it.
+    std::memcpy(buffer, bytes.data(), bytes.size());  // NOLINT(bugprone-not-null-terminated-result)
     return count;
 }
 

@@ -55,7 +55,7 @@ HANDLE GetCurrentProcess() {
 BOOL OpenProcessToken(HANDLE process, DWORD access, HANDLE* token) {
     Log("OpenProcessToken(process=%ld, access=0x%X)", static_cast<long>(reinterpret_cast<std::intptr_t>(process)),
         static_cast<unsigned>(access));
-    if (!Succeeds(hostenv::SecurityStep::OpenToken)) {
+    if (Succeeds(hostenv::SecurityStep::OpenToken) == FALSE) {
         return FALSE;
     }
     *token = kToken;
@@ -74,7 +74,7 @@ BOOL AdjustTokenPrivileges(HANDLE token,
                            TOKEN_PRIVILEGES* newState,
                            DWORD bufferLength,
                            TOKEN_PRIVILEGES* previousState,
-                           DWORD* returnLength) {
+                           DWORD* returnLength) {  // NOLINT(readability-non-const-parameter): the API's signature
     const LUID_AND_ATTRIBUTES& entry = newState->Privileges[0];
     Log("AdjustTokenPrivileges(%s, disableAll=%d, count=%u, luid=%u:%d, attributes=%u, bufferLength=%u, "
         "previousState=%s, returnLength=%s)",

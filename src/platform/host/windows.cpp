@@ -26,7 +26,7 @@ WindowsState& State() {
 namespace hostenv {
 
 HWND CreateFakeWindow(WNDPROC proc) {
-    const auto window = reinterpret_cast<HWND>(State().nextWindow);
+    auto* const window = reinterpret_cast<HWND>(State().nextWindow);
     State().nextWindow += 0x10;
     State().windows[window] = proc;
     return window;
