@@ -100,8 +100,8 @@ void ExpectShortestRoundTrip(double number) {
     const std::wstring written = text::FormatPlainNumber(number);
     const double readBack = text::ReadLeadingNumber(written);
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::scientific).ptr;
-    ASSERT_EQ(std::memcmp(&readBack, &number, sizeof number), 0) << number << " " << testing::PrintToString(written);
+    auto* const end = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::scientific).ptr;
+    ASSERT_EQ(readBack, number) << number << " " << testing::PrintToString(written);
     ASSERT_EQ(SignificantDigits(std::string(written.begin(), written.end())),
               SignificantDigits(std::string_view(buffer, static_cast<std::size_t>(end - buffer))))
         << number;

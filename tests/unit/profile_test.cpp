@@ -21,7 +21,7 @@ class Profile : public ::testing::Test {
     std::string Read(const char* section, const char* key) const {
         std::string buffer(256, '#');
         const DWORD copied = GetPrivateProfileStringA(section, key, "", buffer.data(), 255, Path().c_str());
-        const std::string value = buffer.substr(0, buffer.find('\0'));
+        std::string value = buffer.substr(0, buffer.find('\0'));
         EXPECT_EQ(copied, value.size()) << section << " " << key;
         return value;
     }

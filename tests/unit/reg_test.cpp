@@ -23,7 +23,7 @@ std::string RawBytes() {
         return "-";
     }
     const LONG result = RegQueryValueExA(key, text::ToAnsi(kName).c_str(), nullptr, nullptr,
-                                         reinterpret_cast<BYTE*>(&buffer[0]), &size);
+                                         reinterpret_cast<BYTE*>(buffer.data()), &size);
     RegCloseKey(key);
     return result == ERROR_SUCCESS ? buffer.substr(0, size) : "-";
 }

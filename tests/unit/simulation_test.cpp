@@ -29,7 +29,7 @@ ScheduleModel ModelOf(const std::vector<Plan>& plans, unsigned removed) {
     ScheduleModel model;
     for (const Plan& p : plans) {
         S& s = p.row <= 5 ? model.shutdownSchedule : model.restartSchedule;
-        const int kind = (removed >> (p.row - 1)) & 1u ? -1 : (p.row - 1) % 5;
+        const int kind = ((removed >> (p.row - 1)) & 1u) != 0 ? -1 : (p.row - 1) % 5;
         if (kind == 0) {
             s.onceDate = text::FormatIsoDate(p.date);
         }
@@ -41,6 +41,27 @@ ScheduleModel ModelOf(const std::vector<Plan>& plans, unsigned removed) {
         }
     }
     return model;
+}
+
+// The rows whose plans make them due in this minute (bit 0 = row 1).
+unsigned DueRows(const std::vector<Plan>& plans, text::CivilDate date, int weekday, int hour, int minute, int tick) {
+    unsigned rows = 0;
+    for (const Plan& p : plans) {
+        const int kind = (p.row - 1) % 5;
+        const bool due = kind == 4 ? p.number > 0 && tick >= p.number * 60000LL
+                                   : p.hour == hour && p.minute == minute &&
+                                         (kind == 1 || (kind == 0 && p.date == date) ||
+                                          (kind == 2 && p.number == weekday) || (kind == 3 && p.number == date.day));
+        rows |= due ? 1u << (p.row - 1) : 0u;
+    }
+    return rows;
+}
+
+text::CivilDate NextDay(text::CivilDate date) {
+    const bool monthEnds = date.day == text::DaysInMonth(date.year, date.month);
+    return !monthEnds        ? text::CivilDate{date.year, date.month, date.day + 1}
+           : date.month < 12 ? text::CivilDate{date.year, date.month + 1, 1}
+                             : text::CivilDate{date.year + 1, 1, 1};
 }
 
 // The number of minutes each row was found due in, the rows hidden behind an earlier due one included.
@@ -57,17 +78,8 @@ void Walk(const std::vector<Plan>& plans,
         const int minute = static_cast<int>(elapsed % 60);
         const int second = static_cast<int>(elapsed * 7 % 60);  // any second of the minute
         const auto tick =
-            static_cast<std::int32_t>(static_cast<std::uint32_t>(kBootOffsetMs + elapsed * 60000 + second * 1000));
-        unsigned expected = 0;
-        for (const Plan& p : plans) {
-            const int kind = (p.row - 1) % 5;
-            const bool due = kind == 4
-                                 ? p.number > 0 && tick >= p.number * 60000LL
-                                 : p.hour == hour && p.minute == minute &&
-                                       (kind == 1 || (kind == 0 && p.date == date) ||
-                                        (kind == 2 && p.number == weekday) || (kind == 3 && p.number == date.day));
-            expected |= due ? 1u << (p.row - 1) : 0u;
-        }
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(kBootOffsetMs + elapsed * 60000 + second * 1000LL));
+        const unsigned expected = DueRows(plans, date, weekday, hour, minute, tick);
         const std::wstring dateCaption = text::FormatIsoDate(date);
         const std::wstring timeCaption = text::FormatClock({hour, minute, second});
         // Leave out each due row in turn, so that rows hidden behind an earlier one are checked too.
@@ -85,10 +97,7 @@ void Walk(const std::vector<Plan>& plans,
             removed |= 1u << (row - 1);
         }
         if (hour == 23 && minute == 59) {
-            const bool monthEnds = date.day == text::DaysInMonth(date.year, date.month);
-            date = !monthEnds        ? text::CivilDate{date.year, date.month, date.day + 1}
-                   : date.month < 12 ? text::CivilDate{date.year, date.month + 1, 1}
-                                     : text::CivilDate{date.year + 1, 1, 1};
+            date = NextDay(date);
             weekday = weekday % 7 + 1;
         }
     }

@@ -5,7 +5,8 @@
 namespace {
 
 TEST(StartupArgs, TheProgramPathComesOffHoweverItIsWritten) {
-    const std::wstring spaced = L"C:\\Program Files\\Timer\\timer.exe", plain = L"C:\\Tools\\timer.exe";
+    const std::wstring spaced = L"C:\\Program Files\\Timer\\timer.exe";
+    const std::wstring plain = L"C:\\Tools\\timer.exe";
     const struct {
         std::wstring programPath, commandLine, arguments;
         bool hidden;

@@ -65,7 +65,8 @@ TEST(TimerObject, EachTimerGetsOnlyItsOwnExpiriesUntilDisabledOrDestroyed) {
     second->Enabled(true);
     EXPECT_TRUE(first.Enabled());
     EXPECT_EQ(mTimer::TimerRegistry().size(), 2u) << "enabled twice, it runs once";
-    const UINT_PTR firstId = IdOf(first), secondId = IdOf(*second);
+    const UINT_PTR firstId = IdOf(first);
+    const UINT_PTR secondId = IdOf(*second);
     ASSERT_TRUE(firstId != 0 && secondId != 0) << firstId << " " << secondId;
     ASSERT_TRUE(Pump([&] { return first.events >= 2 && second->events >= 2; }));
 

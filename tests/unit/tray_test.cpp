@@ -26,16 +26,16 @@ struct PlatformWindow {
     PlatformWindow() { SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnProc)); }
     ~PlatformWindow() { DestroyWindow(handle); }
     WNDPROC Proc() const { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(handle, GWLP_WNDPROC)); }
-    LRESULT Send(UINT message, LPARAM mouse) { return SendMessageA(handle, message, 0, mouse); }
-    HICON Icon() const { return LoadIconW(nullptr, IDI_APPLICATION); }
+    LRESULT Send(UINT message, LPARAM mouse) const { return SendMessageA(handle, message, 0, mouse); }
+    static HICON Icon() { return LoadIconW(nullptr, IDI_APPLICATION); }
     const HWND handle = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
 };
 #else
 struct PlatformWindow {
     ~PlatformWindow() { hostenv::DestroyFakeWindow(handle); }
     WNDPROC Proc() const { return hostenv::FakeWindowProc(handle); }
-    LRESULT Send(UINT message, LPARAM mouse) { return hostenv::SendFakeMessage(handle, message, 0, mouse); }
-    HICON Icon() const { return reinterpret_cast<HICON>(std::uintptr_t{0x2345}); }
+    LRESULT Send(UINT message, LPARAM mouse) const { return hostenv::SendFakeMessage(handle, message, 0, mouse); }
+    static HICON Icon() { return reinterpret_cast<HICON>(std::uintptr_t{0x2345}); }
     const HWND handle = hostenv::CreateFakeWindow(&OwnProc);
 };
 #endif
@@ -49,7 +49,7 @@ class FakeTrayWindow : public 托盘::TrayWindow, public PlatformWindow {
     HICON Icon() const override { return PlatformWindow::Icon(); }
     int WindowState() const override { return state; }
     void SetWindowState(int newState) override { calls.push_back("state " + std::to_string(state = newState)); }
-    void SetVisible(bool visible) override { calls.push_back(visible ? "shown" : "hidden"); }
+    void SetVisible(bool visible) override { calls.emplace_back(visible ? "shown" : "hidden"); }
     int LastState() const override { return lastState; }
     void AfterRestore() override { calls.emplace_back("after"); }
 
