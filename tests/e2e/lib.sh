@@ -23,7 +23,8 @@ QUESTION="=是否退出?"
 # "确定" and "取消" take the ids Enter and Esc send.
 LABEL1=101 LABEL2=102 LIST1=103 FRAME1=104 COMMAND1=105 CHECK1=106 LIST2=107 FRAME2=108 COMMAND2=109
 COMBO1=1201 DLG_OK=1 DLG_CANCEL=2
-BM_GETCHECK=0xF0 BM_CLICK=0xF5 WM_CLOSE=0x10
+WM_SETTEXT=0x0C WM_CLOSE=0x10 BM_GETCHECK=0xF0 BM_CLICK=0xF5
+CB_GETITEMHEIGHT=0x154 CB_GETDROPPEDSTATE=0x157 CB_FINDSTRINGEXACT=0x158 CB_GETTOPINDEX=0x15B
 # The program's clock is frozen at a known moment: libfaketime in its process only, reading the time from a
 # file at most once a second. The X server, Wine's server and the probe keep the real time.
 TODAY=2031-05-07  # a Wednesday
@@ -301,22 +302,25 @@ shows() {  # field number or COMBO1, text
 }
 checks() { wait_until checks_are "$@" || fail "the check boxes of $DIALOG are not [$*]"; }
 one_dialog() { expect_eq 1 "$(probe count "=$DIALOG")" "one $DIALOG"; }
-# Opens the weekday list with a click on its arrow and clicks the item, as a user would.
+# Opens the weekday list with a click on its arrow and clicks the item, as a user would; the list drops below
+# the box.
+combo_dropped() { [ "$(dialog_probe send $COMBO1 $CB_GETDROPPEDSTATE)" == 1 ]; }
 pick() {  # item text
     local x y w h index top item_height
     read -r x y w h < <(dialog_probe rect $COMBO1)
-    index=$(dialog_probe combo $COMBO1 | grep -n -x -F "$1" | cut -d: -f1)
+    index=$(dialog_probe send $COMBO1 $CB_FINDSTRINGEXACT -1 "$1")
     xdotool mousemove $((x + w - 6)) $((y + h / 2)) click 1
-    wait_until probe droplist >/dev/null || { fail "the weekday list did not drop down"; return; }
-    read -r x y w item_height top < <(probe droplist)
-    xdotool mousemove $((x + w / 2)) $((y + (index - 1 - top) * item_height + item_height / 2)) click 1
+    wait_until combo_dropped || { fail "the weekday list did not drop down"; return; }
+    item_height=$(dialog_probe send $COMBO1 $CB_GETITEMHEIGHT)
+    top=$(dialog_probe send $COMBO1 $CB_GETTOPINDEX)
+    xdotool mousemove $((x + w / 2)) $((y + h + (index - top) * item_height + item_height / 2)) click 1
     shows $COMBO1 "$1"
 }
 # WM_SETTEXT, as a tool would set the text; a sent message overtakes clicks still queued, so the box must
 # be enabled first.
 set_combo() {
     wait_until field_enabled $COMBO1 || fail "the weekday list is not enabled"
-    dialog_probe text $COMBO1 "$1" >/dev/null
+    dialog_probe send $COMBO1 $WM_SETTEXT 0 "$1" >/dev/null
 }
 close_by() {  # ok | enter | cancel | esc | box
     local x y w

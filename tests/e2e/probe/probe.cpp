@@ -1,7 +1,8 @@
 // Reads and drives the windows of another program in the same Wine prefix, for the end-to-end scripts:
-//   count T | pid T | focus T | terminate T | style T [ID] | rect T [ID] | text T [ID [NEW]] | list T ID |
-//   combo T ID | send T ID MSG [WPARAM LPARAM] | post T ID MSG | droplist | launch COMMANDLINE [APPNAME]
-// T is a substring of a window's title ("=TITLE" for the whole title); ID a control's id, 0 for the window.
+//   count T | pid T | focus T | terminate T | style T [ID] | rect T [ID] | text T [ID] | list T ID |
+//   send T ID MSG [WPARAM LPARAM] | post T ID MSG | launch COMMANDLINE [APPNAME]
+// T is a substring of a window's title ("=TITLE" for the whole title); ID a control's id, 0 the window unless a
+// control has it (a tray icon does). A message parameter that is not a number is passed as a pointer to its text.
 // Output is UTF-8, one item per line. Exit status 0 on success, 1 when the window or control is missing.
 #include <windows.h>
 
@@ -23,27 +24,17 @@ void Print(const std::wstring& text) {
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
-struct Search {
-    std::wstring pattern;
-    std::vector<HWND> found;
-};
-
 std::vector<HWND> FindAll(const std::wstring& pattern) {
-    Search search{pattern, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-            title.resize(
-                static_cast<std::size_t>(GetWindowTextW(window, title.data(), static_cast<int>(title.size()))));
-            if (s.pattern[0] == L'=' ? title == s.pattern.substr(1)
-                                     : !title.empty() && title.find(s.pattern) != std::wstring::npos) {
-                s.found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr)) != nullptr;) {
+        std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+        title.resize(static_cast<std::size_t>(GetWindowTextW(window, title.data(), static_cast<int>(title.size()))));
+        if (pattern[0] == L'=' ? title == pattern.substr(1)
+                               : !title.empty() && title.find(pattern) != std::wstring::npos) {
+            found.push_back(window);
+        }
+    }
+    return found;
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -57,57 +48,36 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return static_cast<LRESULT>(result);
 }
 
-// A window text, or an item of a list box (LB_GETTEXTLEN, LB_GETTEXT) or of a combo box's list.
-std::wstring TextOf(HWND window,
-                    UINT lengthMessage = WM_GETTEXTLENGTH,
-                    UINT textMessage = WM_GETTEXT,
-                    WPARAM item = 0) {
-    const auto length = static_cast<std::size_t>(Send(window, lengthMessage, item, 0));
+// A window's text, or given an index, an item of a list box.
+std::wstring TextOf(HWND window, int item = -1) {
+    const auto index = static_cast<WPARAM>(item);
+    const auto length = static_cast<std::size_t>(Send(window, item < 0 ? WM_GETTEXTLENGTH : LB_GETTEXTLEN, index, 0));
     std::wstring text(length + 1, L'\0');
-    const WPARAM wParam = textMessage == WM_GETTEXT ? static_cast<WPARAM>(text.size()) : item;
-    const auto got = static_cast<std::size_t>(Send(window, textMessage, wParam, reinterpret_cast<LPARAM>(text.data())));
+    const auto got =
+        static_cast<std::size_t>(Send(window, item < 0 ? WM_GETTEXT : LB_GETTEXT, item < 0 ? text.size() : index,
+                                      reinterpret_cast<LPARAM>(text.data())));
     text.resize(got <= length ? got : length);
     return text;
 }
 
-// The dropped list of a combo box, a top-level window of its own: where its items start on the screen, its
-// width, the height of an item and the first item shown (records such as LB_GETITEMRECT do not cross processes).
-int PrintDropList() {
-    HWND list = nullptr;
-    do {
-        list = FindWindowExW(nullptr, list, L"ComboLBox", nullptr);
-    } while (list != nullptr && !IsWindowVisible(list));
-    if (list == nullptr) {
-        return 1;
-    }
-    RECT client{};
-    GetClientRect(list, &client);
-    POINT origin{0, 0};
-    ClientToScreen(list, &origin);
-    Print(std::to_wstring(origin.x) + L" " + std::to_wstring(origin.y) + L" " + std::to_wstring(client.right) + L" " +
-          std::to_wstring(Send(list, LB_GETITEMHEIGHT, 0, 0)) + L" " +
-          std::to_wstring(Send(list, LB_GETTOPINDEX, 0, 0)));
-    return 0;
-}
-
-int Run(const std::vector<std::wstring>& args) {
-    const auto number = [&](std::size_t i) { return i < args.size() ? std::wcstoll(args[i].c_str(), nullptr, 0) : 0; };
-    const std::wstring command = args.empty() ? L"" : args[0];
-    if (command == L"droplist") {
-        return PrintDropList();
-    }
+int Run(std::vector<std::wstring> args) {
+    const auto number = [&](std::size_t i) -> long long {
+        wchar_t* end = nullptr;
+        const long long n = i < args.size() ? std::wcstoll(args[i].c_str(), &end, 0) : 0;
+        return end != nullptr && *end != L'\0' ? reinterpret_cast<long long>(args[i].c_str()) : n;
+    };
     if (args.size() < 2) {
         return 2;
     }
+    const std::wstring command = args[0];
     if (command == L"launch") {
         // Starts a program with exactly this command line (the shell cannot pass, say, two blanks before "/s"). With
         // an application name as well, Wine passes the line unchanged, as Windows does with an unquoted Run value at
         // logon; without one, Wine quotes a program path it had to search for.
-        std::wstring line = args[1];
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION process{};
-        if (!CreateProcessW(args.size() >= 3 ? args[2].c_str() : nullptr, line.data(), nullptr, nullptr, FALSE, 0,
+        if (!CreateProcessW(args.size() >= 3 ? args[2].c_str() : nullptr, args[1].data(), nullptr, nullptr, FALSE, 0,
                             nullptr, nullptr, &startup, &process)) {
             return 1;
         }
@@ -122,7 +92,10 @@ int Run(const std::vector<std::wstring>& args) {
         return 0;
     }
     HWND window = all.empty() ? nullptr : all.front();
-    HWND target = number(2) != 0 && window != nullptr ? GetDlgItem(window, static_cast<int>(number(2))) : window;
+    HWND target = window != nullptr && args.size() >= 3 ? GetDlgItem(window, static_cast<int>(number(2))) : nullptr;
+    if (target == nullptr && number(2) == 0) {
+        target = window;
+    }
     if (target == nullptr) {
         return 1;
     }
@@ -149,15 +122,11 @@ int Run(const std::vector<std::wstring>& args) {
     } else if (command == L"rect") {
         Print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
               std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top));
-    } else if (command == L"text" && args.size() >= 4) {
-        Send(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[3].c_str()));
     } else if (command == L"text") {
         Print(TextOf(target));
-    } else if (command == L"list" || command == L"combo") {
-        const bool combo = command == L"combo";
-        const auto count = static_cast<WPARAM>(Send(target, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
-        for (WPARAM i = 0; i < count; ++i) {
-            Print(TextOf(target, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, combo ? CB_GETLBTEXT : LB_GETTEXT, i));
+    } else if (command == L"list") {
+        for (int i = 0, count = static_cast<int>(Send(target, LB_GETCOUNT, 0, 0)); i < count; ++i) {
+            Print(TextOf(target, i));
         }
     } else if (command == L"send") {
         // Sent: the message has been handled when the probe ends.
