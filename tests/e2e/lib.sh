@@ -23,6 +23,8 @@ QUESTION="=是否退出?"
 # "确定" and "取消" take the ids Enter and Esc send.
 LABEL1=101 LABEL2=102 LIST1=103 FRAME1=104 COMMAND1=105 CHECK1=106 LIST2=107 FRAME2=108 COMMAND2=109
 COMBO1=1201 DLG_OK=1 DLG_CANCEL=2
+WM_SETTEXT=0x0C WM_CLOSE=0x10 BM_GETCHECK=0xF0 BM_CLICK=0xF5
+CB_GETITEMHEIGHT=0x154 CB_GETDROPPEDSTATE=0x157 CB_FINDSTRINGEXACT=0x158 CB_GETTOPINDEX=0x15B
 # The program's clock is frozen at a known moment: libfaketime in its process only, reading the time from a
 # file at most once a second. The X server, Wine's server and the probe keep the real time.
 TODAY=2031-05-07  # a Wednesday
@@ -165,12 +167,23 @@ probe_launch() {  # command-line [application-name]
     timeout 60 env "${CLOCK_ENV[@]}" wine 'C:\probe.exe' launch "$@" </dev/null >>"$E2E_ROOT/launch.log" 2>/dev/null
 }
 
-window_exists() { probe exists "$1" >/dev/null; }
+window_exists() { probe pid "$1" >/dev/null; }
 window_gone() { ! window_exists "$1"; }
-window_visible() { [ "$(probe visible "$1")" == 1 ]; }
+# A bit of a window's style (a control's, given its id): 28 shown, 27 disabled.
+style_bit() {  # bit title [id]
+    local style
+    style=$(probe style "${@:2}") && echo $((style >> $1 & 1))
+}
+visible() { style_bit 28 "$1"; }
+# Shown, minimised and maximised (1/0 each).
+window_state() {
+    local s
+    s=$(probe style "$1") && echo "$((s >> 28 & 1)) $((s >> 29 & 1)) $((s >> 24 & 1))"
+}
+window_visible() { [ "$(visible "$1")" == 1 ]; }
 main_text() { probe text "$MAIN_TITLE" "$1"; }
 main_list() { probe list "$MAIN_TITLE" "$1"; }
-main_check() { probe check "$MAIN_TITLE" "$1"; }
+main_check() { probe send "$MAIN_TITLE" "$1" $BM_GETCHECK; }
 main_check_is() { [ "$(main_check $CHECK1)" == "$1" ]; }
 
 # Both clock labels filled: the first tick has run, and with it the whole start-up.
@@ -198,7 +211,7 @@ xclick() {  # title id
 }
 
 # The tray's X window shows while it holds at least one icon.
-tray_shown() { [ "$(probe visible 'Wine System Tray' 2>/dev/null)" == 1 ]; }
+tray_shown() { [ "$(visible 'Wine System Tray' 2>/dev/null)" == 1 ]; }
 tray_empty() { ! tray_shown; }
 
 # A picture of one window, cut from the whole screen once two in a row come out the same (fully painted).
@@ -249,10 +262,10 @@ set_autostart() {  # data
 # --- The settings dialogs, and the actions a dialog case is made of. DIALOG is the dialog last opened.
 dialog_probe() { probe "$1" "=$DIALOG" "${@:2}"; }
 field_is() { [ "$(dialog_probe text "$1")" == "$2" ]; }  # id text
-field_enabled() { [ "$(dialog_probe enabled "$1")" == 1 ]; }
+field_enabled() { [ "$(style_bit 27 "=$DIALOG" "$1")" == 0 ]; }
 checks_are() {  # the five check values
     local n values=()
-    for n in 1 2 3 4 5; do values+=("$(dialog_probe check $((1100 + n)))"); done
+    for n in 1 2 3 4 5; do values+=("$(dialog_probe send $((1100 + n)) $BM_GETCHECK)"); done
     [ "${values[*]}" == "$*" ]
 }
 
@@ -262,7 +275,7 @@ open_dialog() {  # 1 (shutdown) or 2 (restart)
     [ "$1" == 1 ] || { button=$COMMAND2; DIALOG=$RESTART_DIALOG; }
     # An open dialog may lie over the button: then the button is clicked by a message.
     if window_exists "=$SHUTDOWN_DIALOG" || window_exists "=$RESTART_DIALOG"; then
-        probe click "$MAIN_TITLE" $button
+        probe post "$MAIN_TITLE" $button $BM_CLICK
     else
         xclick "$MAIN_TITLE" $button
     fi
@@ -289,22 +302,25 @@ shows() {  # field number or COMBO1, text
 }
 checks() { wait_until checks_are "$@" || fail "the check boxes of $DIALOG are not [$*]"; }
 one_dialog() { expect_eq 1 "$(probe count "=$DIALOG")" "one $DIALOG"; }
-# Opens the weekday list with a click on its arrow and clicks the item, as a user would.
+# Opens the weekday list with a click on its arrow and clicks the item, as a user would; the list drops below
+# the box.
+combo_dropped() { [ "$(dialog_probe send $COMBO1 $CB_GETDROPPEDSTATE)" == 1 ]; }
 pick() {  # item text
     local x y w h index top item_height
     read -r x y w h < <(dialog_probe rect $COMBO1)
-    index=$(dialog_probe combo $COMBO1 | grep -n -x -F "$1" | cut -d: -f1)
+    index=$(dialog_probe send $COMBO1 $CB_FINDSTRINGEXACT -1 "$1")
     xdotool mousemove $((x + w - 6)) $((y + h / 2)) click 1
-    wait_until probe droplist >/dev/null || { fail "the weekday list did not drop down"; return; }
-    read -r x y w item_height top < <(probe droplist)
-    xdotool mousemove $((x + w / 2)) $((y + (index - 1 - top) * item_height + item_height / 2)) click 1
+    wait_until combo_dropped || { fail "the weekday list did not drop down"; return; }
+    item_height=$(dialog_probe send $COMBO1 $CB_GETITEMHEIGHT)
+    top=$(dialog_probe send $COMBO1 $CB_GETTOPINDEX)
+    xdotool mousemove $((x + w / 2)) $((y + h + (index - top) * item_height + item_height / 2)) click 1
     shows $COMBO1 "$1"
 }
 # WM_SETTEXT, as a tool would set the text; a sent message overtakes clicks still queued, so the box must
 # be enabled first.
 set_combo() {
     wait_until field_enabled $COMBO1 || fail "the weekday list is not enabled"
-    dialog_probe settext $COMBO1 "$1" >/dev/null
+    dialog_probe send $COMBO1 $WM_SETTEXT 0 "$1" >/dev/null
 }
 close_by() {  # ok | enter | cancel | esc | box
     local x y w
@@ -365,7 +381,7 @@ start_case() {
         start_app $args
     fi
     wait_main_window
-    expect_eq "$shown $check" "$(probe visible "$MAIN_TITLE") $(main_check $CHECK1)" "$what: window shown, box ticked"
+    expect_eq "$shown $check" "$(visible "$MAIN_TITLE") $(main_check $CHECK1)" "$what: window shown, box ticked"
     [ "$shown" == 1 ] || await "$what: the tray icon" tray_shown
     expect_eq "$list1" "$(main_list $LIST1)" "$what: List1"
     expect_eq "$list2" "$(main_list $LIST2)" "$what: List2"

@@ -1,53 +1,50 @@
-// The two ways a fuzz target turns its bytes into the program's text: decoded from code page 936, as
-// the settings file and the ANSI controls deliver it, and byte for byte, which reaches every character
-// below U+0100 whether or not it forms valid GBK.
+// What the fuzz targets share: a scratch folder at the same path in every run, the settings file in it, and
+// promises that crash when broken.
 #pragma once
 
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cstddef>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
-#include <string_view>
-
-#include "platform/codepage.h"
 
 namespace fuzz {
 
-inline std::wstring FromGbk(const std::uint8_t* data, std::size_t size) {
-    return text::FromCodePage(std::string_view(reinterpret_cast<const char*>(data), size), text::kGbkCodePage);
-}
-
-inline std::wstring ByteForByte(const std::uint8_t* data, std::size_t size) {
-    return std::wstring(data, data + size);
-}
+constexpr const char* kSettingsFile = "/proc/self/fd/1000/timer.ini";
 
 // The scratch folder of a target as the program sees it: /proc/self/fd/1000 in every run, this process's handle on
 // a fresh folder of its own. The program compares the characters of the paths it builds, so a path that changed
 // from run to run would change where fuzzing goes; runs side by side still get folders of their own. The folder
-// goes when the process ends. Call it once per process.
-inline std::string ScratchFolder(const std::string& name) {
-    static struct Scratch {
-        std::string real;
-        ~Scratch() {
+// goes when the process ends.
+inline const std::wstring& Folder(const char* name) {
+    static std::string real = (std::filesystem::temp_directory_path() / (std::string(name) + "-XXXXXX")).string();
+    static const std::wstring folder = [] {
+        const int handle = mkdtemp(real.data()) != nullptr ? open(real.c_str(), O_RDONLY | O_DIRECTORY) : -1;
+        if (handle < 0 || dup2(handle, 1000) != 1000) {
+            std::perror(real.c_str());
+            std::abort();
+        }
+        close(handle);
+        std::atexit([] {
             std::error_code ignored;
             std::filesystem::remove_all(real, ignored);
-        }
-    } scratch;
-    constexpr int kHandle = 1000;
-    scratch.real = (std::filesystem::temp_directory_path() / (name + "-XXXXXX")).string();
-    const int handle =
-        mkdtemp(scratch.real.data()) != nullptr ? open(scratch.real.c_str(), O_RDONLY | O_DIRECTORY) : -1;
-    if (handle < 0 || dup2(handle, kHandle) != kHandle) {
-        std::perror(scratch.real.c_str());
-        std::abort();
-    }
-    close(handle);
-    return "/proc/self/fd/" + std::to_string(kHandle);
+        });
+        return std::wstring(L"\\proc\\self\\fd\\1000");  // the form the program passes around
+    }();
+    return folder;
+}
+
+inline std::string SettingsBytes() {
+    std::ifstream in(kSettingsFile, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteSettings(const std::string& bytes) {
+    std::ofstream(kSettingsFile, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // A broken promise is a crash, so that the fuzzer keeps the input that shows it.

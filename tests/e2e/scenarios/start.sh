@@ -8,12 +8,12 @@ exe=$APP_WIN
 
 start_app
 wait_main_window
-expect_eq "岚舟定时关机 1.6  http://www.lanzhou-timer.example" "$(probe title "$MAIN_TITLE")" "caption"
+expect_eq "岚舟定时关机 1.6  http://www.lanzhou-timer.example" "$(probe text "$MAIN_TITLE")" "caption"
 expect_eq "$TODAY $NOW" "$(main_text $LABEL1) $(main_text $LABEL2)" "the clock shows the system's date and time"
 expect_eq "定时关机 定时重启 设置… 设置… 开机自动运行" \
     "$(for id in $FRAME1 $FRAME2 $COMMAND1 $COMMAND2 $CHECK1; do main_text $id; done | xargs)" "control texts"
-expect_eq "1 0 0" "$(probe visible "$MAIN_TITLE") $(probe state "$MAIN_TITLE") $(main_check $CHECK1)" \
-    "shown in the normal state, autostart unticked"
+expect_eq "1 0 0 0" "$(window_state "$MAIN_TITLE") $(main_check $CHECK1)" \
+    "shown, not minimised or maximised, autostart unticked"
 await "the tray icon" tray_shown
 read -r x y w h < <(probe rect "$MAIN_TITLE" 0)
 expect_match '^-?[0-2] -?[0-2]$' "$((x + w / 2 - 640)) $((y + h / 2 - 400))" "centred on the 1280 x 800 screen"
@@ -65,7 +65,7 @@ first_pid=$(probe pid "$MAIN_TITLE")
 for args in "" "/s"; do
     start_app $args
     await "a second start [$args] ends" app_ended
-    expect_eq "1 $first_pid 1" "$(probe count "$MAIN_TITLE") $(probe pid "$MAIN_TITLE") $(probe visible "$MAIN_TITLE")" \
+    expect_eq "1 $first_pid 1" "$(probe count "$MAIN_TITLE") $(probe pid "$MAIN_TITLE") $(visible "$MAIN_TITLE")" \
         "the first window alone, untouched and shown"
 done
 APP_PID=$first
