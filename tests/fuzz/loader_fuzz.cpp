@@ -55,9 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The first save rewrites a damaged file as the real functions do, which may change the other section: blanks
     // a NUL kept from the line end are trimmed once they end it, a header without a name goes and its keys join the
-    // section above. A header whose name ends in blanks before a NUL ("[重启\t\0]") is another section until that rewrite and
-    // the same one after it, found ahead of the section the save appended: only a file without NUL is sure to
-    // give its first save back. From then on a save leaves the other section alone.
+    // section above. A header whose name ends in blanks before a NUL ("[重启\t\0]") is another section until that
+    // rewrite and the same one after it, found ahead of the section the save appended: only a file without NUL is sure
+    // to give its first save back. From then on a save leaves the other section alone.
     const bool hasNul = std::find(data, data + size, 0) != data + size;
     if (SaveAndLoad(folder, L"06:15", model) && !hasNul) {
         fuzz::Require(model.restartSchedule.dailyTime == L"06:15", "a saved value reads back");
