@@ -60,8 +60,4 @@ void TempFolder::WriteBytes(const std::wstring& name, const std::string& bytes) 
     std::ofstream(Native(path_ + L"\\" + name), std::ios::binary) << bytes;
 }
 
-bool TempFolder::Exists(const std::wstring& name) const {
-    return fs::exists(Native(path_ + L"\\" + name));
-}
-
 }  // namespace testsupport
