@@ -23,6 +23,7 @@ TEST(StartupArgs, TheProgramPathComesOffHoweverItIsWritten) {
         {spaced, L"C:\\Program Files\\Timer\\timer.exe2 /s", L"Files\\Timer\\timer.exe2 /s", false},
         {spaced, L"C:\\Program", L"", false},
         {spaced, L"\"C:\\unterminated /s", L"", false},
+        {spaced, L"", L"", false},
     };
     for (const auto& c : cases) {
         const std::wstring arguments = ArgumentString(c.commandLine, c.programPath);
