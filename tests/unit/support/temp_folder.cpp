@@ -1,5 +1,6 @@
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -24,25 +25,19 @@ fs::path Native(const std::wstring& windowsPath) {
 #endif
 }
 
-std::wstring WindowsForm(const fs::path& path) {
-#ifdef _WIN32
-    return path.wstring();
-#else
-    std::wstring wide = text::FromCodePage(path.string(), CP_UTF8);
-    for (wchar_t& c : wide) {
-        c = c == L'/' ? L'\\' : c;
-    }
-    return wide;
-#endif
-}
-
 }  // namespace
 
 TempFolder::TempFolder() {
     static unsigned counter = 0;
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const std::string name = "timer-test-" + std::to_string(stamp) + "-" + std::to_string(counter++);
-    path_ = WindowsForm(fs::temp_directory_path() / name) + L"定时";
+    const fs::path folder =
+        fs::temp_directory_path() / ("timer-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+#ifdef _WIN32
+    path_ = folder.wstring() + L"定时";
+#else
+    path_ = text::FromCodePage(folder.string(), CP_UTF8) + L"定时";
+    std::replace(path_.begin(), path_.end(), L'/', L'\\');
+#endif
     fs::create_directories(Native(path_));
 }
 
@@ -58,10 +53,6 @@ std::string TempFolder::ReadBytes(const std::wstring& name) const {
 
 void TempFolder::WriteBytes(const std::wstring& name, const std::string& bytes) const {
     std::ofstream(Native(path_ + L"\\" + name), std::ios::binary) << bytes;
-}
-
-bool TempFolder::Exists(const std::wstring& name) const {
-    return fs::exists(Native(path_ + L"\\" + name));
 }
 
 }  // namespace testsupport

@@ -17,7 +17,6 @@ class TempFolder {
     // Whole contents of a file in this folder, as raw bytes ("" when missing).
     std::string ReadBytes(const std::wstring& name) const;
     void WriteBytes(const std::wstring& name, const std::string& bytes) const;
-    bool Exists(const std::wstring& name) const;
 
   private:
     std::wstring path_;
