@@ -6,10 +6,6 @@ namespace {
 
 TEST(StartupArgs, TheProgramPathComesOffHoweverItIsWritten) {
     const std::wstring spaced = L"C:\\Program Files\\Timer\\timer.exe";
-<<<<<<< HEAD
-    const std::wstring plain = L"C:\\Tools\\timer.exe";
-=======
->>>>>>> af16f64f82eb9871eb0b89d1bab481864ead1a41
     const struct {
         std::wstring programPath, commandLine, arguments;
         bool hidden;
