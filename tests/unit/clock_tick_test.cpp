@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #ifndef _WIN32
 #include "platform/host/control.h"
@@ -39,34 +40,31 @@ struct Window : 托盘::TrayWindow {
 // the icon; the executor's failure box keeps ticks coming in the same minute: the clock goes on, the request is not
 // repeated.
 TEST(ClockTickHostOnly, ActsOnceOnTheFirstDueTriggerAtTheMomentTheCaptionsShow) {
-    const struct {
-        std::int32_t bootMinutes;
-        const wchar_t* timeShown;
-        const char* request;  // "": nothing due
-    } cases[] = {
+    // Minutes after start-up of the restart, the time caption as it reads back, the request ("": nothing due).
+    const std::tuple<std::int32_t, const wchar_t*, const char*> cases[] = {
         {61, L"", ""},
         {60, L"", "ExitWindowsEx(flags=2, reason=0)"},
         {60, L"07:30:00", "ExitWindowsEx(flags=8, reason=0)"},
     };
     ScheduleModel model;
     model.shutdownSchedule.dailyTime = L"07:30";
-    for (const auto& c : cases) {
+    for (const auto& [bootMinutes, timeShown, request] : cases) {
         hostenv::ResetSecurity();
         hostenv::FailSecurityStep(hostenv::SecurityStep::ExitWindows);
         hostenv::ResetTimers();
         hostenv::ResetShell();
         hostenv::SetLocalTime(2026, 12, 4, 23, 5, 7);
         hostenv::SetTickCount(3600000);
-        model.restartSchedule.bootMinutes = c.bootMinutes;
+        model.restartSchedule.bootMinutes = bootMinutes;
         Labels labels;
-        labels.timeShown = c.timeShown;
+        labels.timeShown = timeShown;
         Timer timer;
         timer.Interval(1000);
         timer.Enabled(true);
         Window window;
         托盘::addTrayIcon(window);
         ClockTick tick;
-        const bool acts = *c.request != '\0';
+        const bool acts = *request != '\0';
         EXPECT_EQ(tick.Run(labels, model, timer), acts);
         EXPECT_EQ(hostenv::RunningTimerCount(), acts ? 0u : 1u);
         EXPECT_EQ(hostenv::ShownTrayIconCount(), acts ? 0u : 1u);
@@ -74,7 +72,7 @@ TEST(ClockTickHostOnly, ActsOnceOnTheFirstDueTriggerAtTheMomentTheCaptionsShow) 
         EXPECT_FALSE(tick.Run(labels, model, timer));
         EXPECT_EQ(labels.date + L" " + labels.time, L"2026-12-04 23:05:08");
         const auto& log = hostenv::SecurityLog();
-        EXPECT_EQ(std::count(log.begin(), log.end(), c.request), acts ? 1 : 0);
+        EXPECT_EQ(std::count(log.begin(), log.end(), request), acts ? 1 : 0);
         托盘::removeTrayIcon();
     }
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <climits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "text/dates.h"
@@ -36,37 +37,31 @@ int DueRow(const std::wstring& date, const std::wstring& time, std::int32_t tick
     return due ? (due->action == Action::Restart ? 5 : 0) + static_cast<int>(due->kind) + 1 : 0;
 }
 
-// Single moments the walk below does not meet.
+// Single moments the walk below does not meet: the captions, the tick count, the one trigger set (its row, time,
+// number and one-time date) and whether it is due.
 TEST(FindDueTrigger, MomentTable) {
-    const struct {
-        const wchar_t* date;
-        const wchar_t* time;
-        std::int32_t tick;
-        int row;  // the one trigger set, due or not
-        const wchar_t* stored;
-        std::int32_t number;
-        const wchar_t* onceDate;
-        bool due;
-    } cases[] = {
-        {L"2026-12-04", L"23:05:07", 0, 8, L"23:05", 0, L"", false},
-        {L"2026-12-04", L"23:05:07", 0, 4, L"23:05", 0, L"", false},
-        // A one-time trigger without its time is never due, even where its date text alone would match.
-        {L"2026-12-04", L"23:05:07", 0, 1, L"", 0, L"202612042305", false},
-        // The day of the month followed by the rendered time, compared as text.
-        {L"2026-12-04", L"23:05:07", 0, 9, L"", 42305, L"", true},
-        // Captions that do not read as a date and a time.
-        {L"23:05:07", L"23:05:07", 0, 2, L"23:05", 0, L"", false},
-        {L"2026-12-04", L"2026-12-04", 0, 2, L"00:00", 0, L"", false},
-        // After start-up: the signed millisecond counter against 60000 per minute.
-        {L"2026-12-04", L"23:05:07", 1799999, 5, L"", 30, L"", false},
-        {L"2026-12-04", L"23:05:07", 1800000, 10, L"", 30, L"", true},
-        {L"2026-12-04", L"23:05:07", INT_MAX, 5, L"", 0, L"", false},
-        {L"2026-12-04", L"23:05:07", INT_MAX, 10, L"", -5, L"", false},
-    };
-    for (const auto& c : cases) {
+    const std::tuple<const wchar_t*, const wchar_t*, std::int32_t, int, const wchar_t*, std::int32_t, const wchar_t*,
+                     bool>
+        cases[] = {
+            {L"2026-12-04", L"23:05:07", 0, 8, L"23:05", 0, L"", false},
+            {L"2026-12-04", L"23:05:07", 0, 4, L"23:05", 0, L"", false},
+            // A one-time trigger without its time is never due, even where its date text alone would match.
+            {L"2026-12-04", L"23:05:07", 0, 1, L"", 0, L"202612042305", false},
+            // The day of the month followed by the rendered time, compared as text.
+            {L"2026-12-04", L"23:05:07", 0, 9, L"", 42305, L"", true},
+            // Captions that do not read as a date and a time.
+            {L"23:05:07", L"23:05:07", 0, 2, L"23:05", 0, L"", false},
+            {L"2026-12-04", L"2026-12-04", 0, 2, L"00:00", 0, L"", false},
+            // After start-up: the signed millisecond counter against 60000 per minute.
+            {L"2026-12-04", L"23:05:07", 1799999, 5, L"", 30, L"", false},
+            {L"2026-12-04", L"23:05:07", 1800000, 10, L"", 30, L"", true},
+            {L"2026-12-04", L"23:05:07", INT_MAX, 5, L"", 0, L"", false},
+            {L"2026-12-04", L"23:05:07", INT_MAX, 10, L"", -5, L"", false},
+        };
+    for (const auto& [date, time, tick, row, stored, number, onceDate, due] : cases) {
         ScheduleModel model;
-        Set(model, c.row, c.stored, c.number, c.onceDate);
-        EXPECT_EQ(DueRow(c.date, c.time, c.tick, model), c.due ? c.row : 0) << c.row << " " << c.tick;
+        Set(model, row, stored, number, onceDate);
+        EXPECT_EQ(DueRow(date, time, tick, model), due ? row : 0) << row << " " << tick;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "platform/codepage.h"
 #include "support/temp_folder.h"
@@ -15,12 +16,8 @@ using A = ActionSchedule;
 // bootMinutes.
 const A kEmpty{L"", L"", L"", L"", 0, L"", 0, L"", 0};
 
-const struct {
-    const char* name;
-    const wchar_t* file;  // nullptr: no timer.ini
-    ActionSchedule shutdown;
-    ActionSchedule restart;
-} kLoadCases[] = {
+// What the case shows, timer.ini (nullptr: none), the two schedules loaded.
+const std::tuple<const char*, const wchar_t*, ActionSchedule, ActionSchedule> kLoadCases[] = {
     {"no file", nullptr, kEmpty, kEmpty},
     {"every key, weekday by its first two characters, day rounded half to even",
      L"[重启]\r\n定时重启日期=2026-12-04\r\n定时重启时间=23:05\r\n每天定时重启=06:00\r\n每周定时重启周几=周三上午\r\n"
@@ -40,15 +37,14 @@ const struct {
 
 TEST(Loader, FillsTheModelFromTheFileStartingEmpty) {
     const A stale{L"x", L"x", L"x", L"x", 9, L"x", 9, L"x", 9};
-    for (const auto& c : kLoadCases) {
+    for (const auto& [name, file, shutdown, restart] : kLoadCases) {
         testsupport::TempFolder folder;
-        if (c.file != nullptr) {
-            folder.WriteBytes(L"timer.ini", text::ToCodePage(c.file, text::kGbkCodePage));
+        if (file != nullptr) {
+            folder.WriteBytes(L"timer.ini", text::ToCodePage(file, text::kGbkCodePage));
         }
         ScheduleModel model{stale, stale};
         LoadSchedule(model, folder.path());
-        EXPECT_TRUE(model.shutdownSchedule == c.shutdown) << c.name;
-        EXPECT_TRUE(model.restartSchedule == c.restart) << c.name;
+        EXPECT_TRUE(model.shutdownSchedule == shutdown && model.restartSchedule == restart) << name;
     }
 }
 

@@ -59,16 +59,12 @@ void ExpectTables() {
 TEST(NumberText, ReadsAndWritesTheSameInADecimalCommaLocale) {
     ExpectTables();
     const std::string previous = std::setlocale(LC_ALL, nullptr);
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252"}) {
-        if (std::setlocale(LC_ALL, name) != nullptr && std::localeconv()->decimal_point[0] == ',') {
-            ExpectTables();
-            EXPECT_EQ(text::FormatInteger(-1234567), L"-1234567");
-            std::setlocale(LC_ALL, previous.c_str());
-            return;
-        }
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr && std::setlocale(LC_ALL, "German_Germany.1252") == nullptr) {
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
     }
+    ExpectTables();
+    EXPECT_EQ(text::FormatInteger(-1234567), L"-1234567");
     std::setlocale(LC_ALL, previous.c_str());
-    GTEST_SKIP() << "no locale with a decimal comma is installed";
 }
 
 // The text is the library's shortest form (the fewest digits that read back, the nearest when several do), plain

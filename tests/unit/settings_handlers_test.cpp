@@ -27,10 +27,6 @@ const std::vector<F> kGroups[kSettingsCheckCount] = {{F::Text10, F::Text11, F::T
                                                      {F::Text6, F::Text7, F::Text8},
                                                      {F::Text9}};
 
-std::wstring Blanks(std::size_t count) {
-    return std::wstring(count, L' ');
-}
-
 // A dialog's controls in memory, loaded on 2026-12-07 from `ini` as timer.ini, standing in for the main window
 // its save reports to. A text field's change runs its filter, as its change notification does in the window;
 // the weekday box has none. Each line and the reload are recorded with how many keys of the section then
@@ -195,10 +191,11 @@ TEST(SettingsSave, EmptiesTheSectionThenWritesEachCheckedTriggersLineAndKeysInOr
     // The weekday as a tool's WM_SETTEXT leaves it, without a change notification: what the box shows is saved.
     dialog.texts[IndexOf(F::Combo1)] = weekday;
     dialog.Save();
-    EXPECT_EQ(dialog.calls, (Texts{L"clear", L"2100-02-28 00:59" + Blanks(4) + L"  (定时重启) @0",
-                                   L"0.5:0" + Blanks(15) + L"  (每天定时重启) @2", weekday + L" 08:0(每周定时重启) @3",
-                                   L"1号 23:00" + Blanks(12) + L" (每月定时重启) @5",
-                                   L"0" + Blanks(19) + L"  (每次开机0分钟重启) @7", L"reload @8"}));
+    EXPECT_EQ(dialog.calls,
+              (Texts{L"clear", L"2100-02-28 00:59" + std::wstring(4, L' ') + L"  (定时重启) @0",
+                     L"0.5:0" + std::wstring(15, L' ') + L"  (每天定时重启) @2", weekday + L" 08:0(每周定时重启) @3",
+                     L"1号 23:00" + std::wstring(12, L' ') + L" (每月定时重启) @5",
+                     L"0" + std::wstring(19, L' ') + L"  (每次开机0分钟重启) @7", L"reload @8"}));
     EXPECT_EQ(dialog.Section(Action::Restart),
               (Texts{L"2100-02-28", L"00:59", L"0.5:0", weekday, L"08:05", L"1", L"23:00", L"0"}));
     EXPECT_EQ(dialog.Section(Action::Shutdown), (Texts{L"", L"", L"22:00", L"", L"", L"", L"", L""}));

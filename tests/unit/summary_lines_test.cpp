@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 std::wstring Blanks(std::size_t count) {
@@ -14,11 +16,8 @@ TEST(ScheduleLines, OneTriggerGivesItsLineOrNone) {
     const std::wstring twenty = L"一二三四五六七八九十abcdefghij";
     const std::wstring nineteen(19, L'a');
     // Fields in order: onceDate, onceTime, dailyTime, weeklyDay, weeklyDayNumber, weeklyTime, monthlyDay,
-    // monthlyTime, bootMinutes.
-    const struct {
-        ActionSchedule schedule;
-        std::wstring line;  // empty: no line
-    } cases[] = {
+    // monthlyTime, bootMinutes; then the line, empty for none.
+    const std::pair<ActionSchedule, std::wstring> cases[] = {
         {{L"2026-12-04", L"23:05", L"", L"", 0, L"", 0, L"", 0}, L"2026-12-04 23:05" + Blanks(4) + L"  (定时关机)"},
         {{L"", L"", L"23:00", L"", 0, L"", 0, L"", 0}, L"23:00" + Blanks(15) + L"  (每天定时关机)"},
         {{L"", L"", L"", L"周三", 0, L"08:30", 0, L"", 0}, L"周三 08:30" + Blanks(12) + L"(每周定时关机)"},
@@ -45,9 +44,9 @@ TEST(ScheduleLines, OneTriggerGivesItsLineOrNone) {
           L"", 0, L"", 0, L"", 0},
          nineteen + L"\xD840\xDC00  (每天定时关机)"},
     };
-    for (const auto& c : cases) {
-        const std::vector<std::wstring> expected = c.line.empty() ? std::vector<std::wstring>{} : std::vector{c.line};
-        EXPECT_EQ(ScheduleLines(Action::Shutdown, c.schedule), expected) << c.line;
+    for (const auto& [schedule, line] : cases) {
+        EXPECT_EQ(ScheduleLines(Action::Shutdown, schedule),
+                  line.empty() ? std::vector<std::wstring>{} : std::vector{line});
     }
 }
 
