@@ -27,7 +27,7 @@ const std::vector<F> kGroups[kSettingsCheckCount] = {{F::Text10, F::Text11, F::T
                                                      {F::Text6, F::Text7, F::Text8},
                                                      {F::Text9}};
 
-// A dialog's controls in memory, loaded on 2026-12-07 from `ini` as timer.ini, standing in for the main window
+// A dialog's controls in memory, loaded on 2026-12-17 from `ini` as timer.ini, standing in for the main window
 // its save reports to. A text field's change runs its filter, as its change notification does in the window;
 // the weekday box has none. Each line and the reload are recorded with how many keys of the section then
 // hold a value.
@@ -40,7 +40,7 @@ struct Dialog : SettingsControls, SaveTarget {
         }
         looks.fill(-kButtonFace);
         folder.WriteBytes(L"timer.ini", text::ToCodePage(ini, text::kGbkCodePage));
-        settings::Form_Load(*this, action, folder.path(), {2026, 12, 7});
+        settings::Form_Load(*this, action, folder.path(), {2026, 12, 17});
     }
     std::wstring Text(F field) const override { return texts[IndexOf(field)]; }
     void SetText(F field, const std::wstring& text) override {
@@ -120,13 +120,13 @@ const wchar_t kBothSections[] =
 
 // Action, timer.ini, view. A one-time time without its date is not read.
 const std::tuple<Action, const wchar_t*, std::wstring> kLoadCases[] = {
-    {Action::Shutdown, L"", L"00000: 23 0 2026 12 7 | 23 0 | 周日 23 0 | 1 23 0 | 480"},
+    {Action::Shutdown, L"", L"00000: 23 0 2026 12 17 | 23 0 | 周日 23 0 | 1 23 0 | 480"},
     // Empty time keys, a day that is no number and minutes with a leading zero and a tail.
     {Action::Shutdown,
      L"[关机]\r\n定时关机日期=2026-05-01\r\n每周定时关机周几=周三\r\n每月定时关机日期=abc\r\n"
      L"每月定时关机时间=08:00\r\n每次开机X分钟关机=0480x\r\n",
      L"10111: 0 0 2026 5 1 | 23 0 | 周三 0 0 | 0 8 0 | 480"},
-    {Action::Shutdown, kBothSections, L"01000: 23 0 2026 12 7 | 7 30 | 周日 23 0 | 1 23 0 | 480"},
+    {Action::Shutdown, kBothSections, L"01000: 23 0 2026 12 17 | 7 30 | 周日 23 0 | 1 23 0 | 480"},
     {Action::Restart, kBothSections, L"11001: 8 5 2027 12 25 | 21 9 | 周日 23 0 | 1 23 0 | 90"},
     // What a save kept unchanged (a fraction in a field) is cut at its separators. A weekday outside the
     // list, with GBK trail bytes 0x5C and 0x5D.
