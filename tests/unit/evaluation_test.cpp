@@ -1,64 +1,154 @@
-// The decision at single moments; the minute-by-minute walk in simulation_test covers calendars and row order.
 #include "scheduler/evaluation.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "text/dates.h"
 
 namespace {
 
-// A model with the trigger of `row` (1-5 shutdown, 6-10 restart) set; `number` is the weekday, the day of the
-// month or the minutes after start-up.
-ScheduleModel With(int row, const wchar_t* time, std::int32_t number = 0, const wchar_t* date = L"") {
-    ScheduleModel model;
-    ActionSchedule& s = row <= 5 ? model.shutdownSchedule : model.restartSchedule;
+// Sets the trigger of `row` (1-5 shutdown, 6-10 restart); `number` is the weekday (1 = Sunday), the day of the
+// month or the minutes after start-up; `date` is the one-time trigger's.
+void Set(ScheduleModel& model, int row, const std::wstring& time, std::int32_t number, const std::wstring& date) {
+    using S = ActionSchedule;
+    static std::wstring S::*const kTimes[] = {&S::onceTime, &S::dailyTime, &S::weeklyTime, &S::monthlyTime};
+    static std::int32_t S::*const kNumbers[] = {&S::weeklyDayNumber, &S::monthlyDay, &S::bootMinutes};
+    S& s = row <= 5 ? model.shutdownSchedule : model.restartSchedule;
     const int kind = (row - 1) % 5;
-    s.onceDate = kind == 0 ? date : L"";
-    s.onceTime = kind == 0 ? time : L"";
-    s.dailyTime = kind == 1 ? time : L"";
-    s.weeklyDayNumber = kind == 2 ? number : 0;
-    s.weeklyTime = kind == 2 ? time : L"";
-    s.monthlyDay = kind == 3 ? number : 0;
-    s.monthlyTime = kind == 3 ? time : L"";
-    s.bootMinutes = kind == 4 ? number : 0;
+    if (kind == 0) {
+        s.onceDate = date;
+    }
+    if (kind < 4) {
+        s.*kTimes[kind] = time;
+    }
+    if (kind >= 2) {
+        s.*kNumbers[kind - 2] = number;
+    }
+}
+
+// The row of the trigger found due, 0 for none.
+int DueRow(const std::wstring& date, const std::wstring& time, std::int32_t tick, const ScheduleModel& model) {
+    const auto due = FindDueTrigger(date, time, tick, model);
+    return due ? (due->action == Action::Restart ? 5 : 0) + static_cast<int>(due->kind) + 1 : 0;
+}
+
+// Single moments the walk below does not meet: the captions, the tick count, the one trigger set (its row, time,
+// number and one-time date) and whether it is due.
+TEST(FindDueTrigger, MomentTable) {
+    const std::tuple<const wchar_t*, const wchar_t*, std::int32_t, int, const wchar_t*, std::int32_t, const wchar_t*,
+                     bool>
+        cases[] = {
+            {L"2026-12-04", L"23:05:07", 0, 8, L"23:05", 0, L"", false},
+            {L"2026-12-04", L"23:05:07", 0, 4, L"23:05", 0, L"", false},
+            // A one-time trigger without its time is never due, even where its date text alone would match.
+            {L"2026-12-04", L"23:05:07", 0, 1, L"", 0, L"202612042305", false},
+            // The day of the month followed by the rendered time, compared as text.
+            {L"2026-12-04", L"23:05:07", 0, 9, L"", 42305, L"", true},
+            // Captions that do not read as a date and a time.
+            {L"23:05:07", L"23:05:07", 0, 2, L"23:05", 0, L"", false},
+            {L"2026-12-04", L"2026-12-04", 0, 2, L"00:00", 0, L"", false},
+            // After start-up: the signed millisecond counter against 60000 per minute.
+            {L"2026-12-04", L"23:05:07", 1799999, 5, L"", 30, L"", false},
+            {L"2026-12-04", L"23:05:07", 1800000, 10, L"", 30, L"", true},
+            {L"2026-12-04", L"23:05:07", INT_MAX, 5, L"", 0, L"", false},
+            {L"2026-12-04", L"23:05:07", INT_MAX, 10, L"", -5, L"", false},
+        };
+    for (const auto& [date, time, tick, row, stored, number, onceDate, due] : cases) {
+        ScheduleModel model;
+        Set(model, row, stored, number, onceDate);
+        EXPECT_EQ(DueRow(date, time, tick, model), due ? row : 0) << row << " " << tick;
+    }
+}
+
+// A trigger in its row, as above.
+struct Plan {
+    int row;
+    int hour;
+    int minute;
+    int number;
+    text::CivilDate date;
+};
+
+// The model of the plans whose rows are not in `removed` (bit 0 = row 1).
+ScheduleModel ModelOf(const std::vector<Plan>& plans, unsigned removed) {
+    ScheduleModel model;
+    for (const Plan& p : plans) {
+        if ((removed >> (p.row - 1) & 1u) == 0) {
+            Set(model, p.row, text::FormatShortTime({p.hour, p.minute, 0}), p.number, text::FormatIsoDate(p.date));
+        }
+    }
     return model;
 }
 
-TEST(FindDueTrigger, MomentTable) {
-    const struct {
-        const wchar_t* date;
-        const wchar_t* time;
-        std::int32_t tick;
-        ScheduleModel model;
-        int row;  // 0: nothing due
-    } cases[] = {
-        {L"2026-12-04", L"22:59:59", 0, With(2, L"23:00"), 0},
-        {L"2026-12-04", L"23:00:00", 0, With(7, L"23:00"), 7},
-        {L"2026-12-04", L"00:00:00", 0, ScheduleModel{}, 0},
-        {L"2026-12-04", L"23:05:07", 0, With(3, L"23:05", 6), 3},
-        {L"2026-12-04", L"23:05:07", 0, With(4, L"23:05", 4), 4},
-        {L"2026-12-04", L"23:05:07", 0, With(8, L"23:05", 0), 0},
-        {L"2026-12-04", L"23:05:07", 0, With(4, L"23:05", 0), 0},
-        // A one-time trigger without its time is never due, even where its date text alone would match.
-        {L"2026-12-04", L"23:05:07", 0, With(1, L"", 0, L"202612042305"), 0},
-        {L"2026-12-04", L"23:05:07", 0, With(6, L"23:05", 0, L"2026-12-04"), 6},
-        // The day of the month followed by the rendered time, compared as text.
-        {L"2026-12-04", L"23:05:07", 0, With(9, L"", 42305), 9},
-        // Captions that do not read as a date and a time.
-        {L"23:05:07", L"23:05:07", 0, With(2, L"23:05"), 0},
-        {L"2026-12-04", L"2026-12-04", 0, With(2, L"00:00"), 0},
-        // After start-up: the signed millisecond counter against 60000 per minute.
-        {L"2026-12-04", L"23:05:07", 1799999, With(5, L"", 30), 0},
-        {L"2026-12-04", L"23:05:07", 1800000, With(10, L"", 30), 10},
-        {L"2026-12-04", L"23:05:07", INT_MAX, With(5, L"", 0), 0},
-        {L"2026-12-04", L"23:05:07", INT_MAX, With(10, L"", -5), 0},
-        {L"2026-12-04", L"23:05:07", INT_MIN, With(5, L"", 1), 0},
+// Walks the clock minute by minute through 2026-2028: every trigger is due in exactly its minutes and in no
+// other, also where an earlier due row hides it.
+TEST(FindDueTrigger, EveryTriggerDueInExactlyItsMinutes) {
+    const std::vector<Plan> plans = {
+        {1, 23, 59, 0, {2028, 12, 31}},  // the walk's last minute
+        {2, 23, 59, 0, {}},
+        {3, 0, 0, 1, {}},  // Sundays at midnight
+        {4, 12, 0, 31, {}},
+        {5, 0, 0, 34000, {}},
+        {6, 0, 0, 0, {2026, 3, 1}},  // a Sunday: hidden behind row 3
+        {7, 12, 0, 0, {}},           // hidden behind row 4 on the 31st
+        {8, 23, 59, 7, {}},          // Saturdays, hidden behind row 2
+        {9, 0, 0, 29, {}},           // in February only in 2028
+        {10, 0, 0, 35000, {}},
     };
-    for (const auto& c : cases) {
-        const auto due = FindDueTrigger(c.date, c.time, c.tick, c.model);
-        const int row = due ? (due->action == Action::Restart ? 5 : 0) + static_cast<int>(due->kind) + 1 : 0;
-        EXPECT_EQ(row, c.row) << c.date << " " << c.time << ", tick " << c.tick;
+    const ScheduleModel all = ModelOf(plans, 0);
+    // The computer was started before the walk; its millisecond counter wraps every ~49.7 days.
+    constexpr long long kBootOffsetMs = 3LL * 24 * 3600 * 1000 + 12345;
+    text::CivilDate date{2026, 1, 1};
+    int weekday = 5;  // a Thursday
+    std::array<long long, 10> due{};
+    for (long long elapsed = 0; elapsed < 1096 * 24LL * 60; ++elapsed) {
+        const int hour = static_cast<int>(elapsed / 60 % 24);
+        const int minute = static_cast<int>(elapsed % 60);
+        const int second = static_cast<int>(elapsed * 7 % 60);  // any second of the minute
+        const auto tick =
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(kBootOffsetMs + elapsed * 60000 + second * 1000));
+        unsigned expected = 0;
+        for (const Plan& p : plans) {
+            const int kind = (p.row - 1) % 5;
+            const bool isDue = kind == 4
+                                   ? p.number > 0 && tick >= p.number * 60000LL
+                                   : p.hour == hour && p.minute == minute &&
+                                         (kind == 1 || (kind == 0 && p.date == date) ||
+                                          (kind == 2 && p.number == weekday) || (kind == 3 && p.number == date.day));
+            expected |= isDue ? 1u << (p.row - 1) : 0u;
+        }
+        const std::wstring dateCaption = text::FormatIsoDate(date);
+        const std::wstring timeCaption = text::FormatClock({hour, minute, second});
+        // Leave out each due row in turn, so that rows hidden behind an earlier one are checked too.
+        for (unsigned removed = 0;;) {
+            const int row = DueRow(dateCaption, timeCaption, tick, removed == 0 ? all : ModelOf(plans, removed));
+            const unsigned remaining = expected & ~removed;
+            ASSERT_EQ(row, remaining == 0 ? 0 : __builtin_ctz(remaining) + 1) << dateCaption << " " << timeCaption;
+            if (row == 0) {
+                break;
+            }
+            ++due[static_cast<std::size_t>(row - 1)];
+            removed |= 1u << (row - 1);
+        }
+        if (hour == 23 && minute == 59) {
+            const bool monthEnds = date.day >= text::DaysInMonth(date.year, date.month);
+            date = !monthEnds        ? text::CivilDate{date.year, date.month, date.day + 1}
+                   : date.month < 12 ? text::CivilDate{date.year, date.month + 1, 1}
+                                     : text::CivilDate{date.year + 1, 1, 1};
+            weekday = weekday % 7 + 1;
+        }
     }
+    EXPECT_GT(due[9], 0);
+    EXPECT_LT(due[9], due[4]);
+    due[4] = due[9] = 0;  // after start-up: checked minute by minute above
+    // Counted by hand, so that a walk that finds nothing fails: 1096 days with 157 Sundays and 157 Saturdays,
+    // seven 31st a year, 11 + 11 + 12 29th.
+    EXPECT_EQ(due, (std::array<long long, 10>{1, 1096, 157, 21, 0, 1, 1096, 157, 34, 0}));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include "app/summary_lines.h"
-#include "schedule/summary_line.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace {
 
@@ -9,13 +10,14 @@ std::wstring Blanks(std::size_t count) {
     return std::wstring(count, L' ');
 }
 
+// The column is 20 characters, not units: a character outside the basic plane is one, a surrogate pair where
+// wchar_t is UTF-16.
 TEST(ScheduleLines, OneTriggerGivesItsLineOrNone) {
+    const std::wstring twenty = L"一二三四五六七八九十abcdefghij";
+    const std::wstring nineteen(19, L'a');
     // Fields in order: onceDate, onceTime, dailyTime, weeklyDay, weeklyDayNumber, weeklyTime, monthlyDay,
-    // monthlyTime, bootMinutes.
-    const struct {
-        ActionSchedule schedule;
-        std::wstring line;  // empty: no line
-    } cases[] = {
+    // monthlyTime, bootMinutes; then the line, empty for none.
+    const std::pair<ActionSchedule, std::wstring> cases[] = {
         {{L"2026-12-04", L"23:05", L"", L"", 0, L"", 0, L"", 0}, L"2026-12-04 23:05" + Blanks(4) + L"  (定时关机)"},
         {{L"", L"", L"23:00", L"", 0, L"", 0, L"", 0}, L"23:00" + Blanks(15) + L"  (每天定时关机)"},
         {{L"", L"", L"", L"周三", 0, L"08:30", 0, L"", 0}, L"周三 08:30" + Blanks(12) + L"(每周定时关机)"},
@@ -35,37 +37,16 @@ TEST(ScheduleLines, OneTriggerGivesItsLineOrNone) {
         {{L"2026-1-5", L"9:05", L"", L"", 0, L"", 0, L"", 0}, L"2026-01-05 09:05" + Blanks(4) + L"  (定时关机)"},
         // A text that reads as neither date nor time is shown as it is; the date still gives only 10 characters.
         {{L"abcdefghijklmn", L"23:05", L"", L"", 0, L"", 0, L"", 0}, L"abcdefghij 23:05" + Blanks(4) + L"  (定时关机)"},
-        {{L"", L"", L"soon", L"", 0, L"", 0, L"", 0}, L"soon" + Blanks(16) + L"  (每天定时关机)"},
+        {{L"", L"", twenty + L"xyz", L"", 0, L"", 0, L"", 0}, twenty + L"  (每天定时关机)"},
+        {{L"", L"",
+          nineteen + L"\xD840\xDC00"
+                     L"b",
+          L"", 0, L"", 0, L"", 0},
+         nineteen + L"\xD840\xDC00  (每天定时关机)"},
     };
-    for (const auto& c : cases) {
-        const std::vector<std::wstring> expected = c.line.empty() ? std::vector<std::wstring>{} : std::vector{c.line};
-        EXPECT_EQ(ScheduleLines(Action::Shutdown, c.schedule), expected) << c.line;
-    }
-}
-
-TEST(ScheduleLines, AllFiveInListOrder) {
-    const ActionSchedule all{L"2026-12-04", L"23:05", L"23:00", L"周日", 1, L"23:00", 31, L"23:00", 2147483647};
-    EXPECT_EQ(ScheduleLines(Action::Restart, all),
-              (std::vector<std::wstring>{
-                  L"2026-12-04 23:05" + Blanks(4) + L"  (定时重启)", L"23:00" + Blanks(15) + L"  (每天定时重启)",
-                  L"周日 23:00" + Blanks(12) + L"(每周定时重启)", L"31号 23:00" + Blanks(11) + L" (每月定时重启)",
-                  L"2147483647" + Blanks(10) + L"  (每次开机2147483647分钟重启)"}));
-}
-
-TEST(SummaryLine, ColumnIsTwentyCharactersNotUnits) {
-    const std::wstring twenty = L"一二三四五六七八九十abcdefghij";
-    const std::pair<std::wstring, std::wstring> cases[] = {
-        {L"", Blanks(20)},
-        {twenty, twenty},
-        {twenty + L"xyz", twenty},
-        // A character outside the basic plane is one character, a surrogate pair where wchar_t is UTF-16.
-        {std::wstring(19, L'a') + L"\xD840\xDC00"
-                                  L"b",
-         std::wstring(19, L'a') + L"\xD840\xDC00"},
-        {L"\U00020000", L"\U00020000" + Blanks(19)},
-    };
-    for (const auto& [column, shown] : cases) {
-        EXPECT_EQ(SummaryLine(Action::Shutdown, TriggerKind::Daily, column), shown + L"  (每天定时关机)") << column;
+    for (const auto& [schedule, line] : cases) {
+        EXPECT_EQ(ScheduleLines(Action::Shutdown, schedule),
+                  line.empty() ? std::vector<std::wstring>{} : std::vector{line});
     }
 }
 
