@@ -85,6 +85,20 @@ ScheduleModel ModelOf(const std::vector<Plan>& plans, unsigned removed) {
     return model;
 }
 
+// The rows whose plans make them due in this minute (bit 0 = row 1).
+unsigned DueRows(const std::vector<Plan>& plans, text::CivilDate date, int weekday, int hour, int minute, int tick) {
+    unsigned rows = 0;
+    for (const Plan& p : plans) {
+        const int kind = (p.row - 1) % 5;
+        const bool isDue = kind == 4 ? p.number > 0 && tick >= p.number * 60000LL
+                                     : p.hour == hour && p.minute == minute &&
+                                           (kind == 1 || (kind == 0 && p.date == date) ||
+                                            (kind == 2 && p.number == weekday) || (kind == 3 && p.number == date.day));
+        rows |= isDue ? 1u << (p.row - 1) : 0u;
+    }
+    return rows;
+}
+
 // Walks the clock minute by minute through 2026-2028: every trigger is due in exactly its minutes and in no
 // other, also where an earlier due row hides it.
 TEST(FindDueTrigger, EveryTriggerDueInExactlyItsMinutes) {
@@ -111,17 +125,8 @@ TEST(FindDueTrigger, EveryTriggerDueInExactlyItsMinutes) {
         const int minute = static_cast<int>(elapsed % 60);
         const int second = static_cast<int>(elapsed * 7 % 60);  // any second of the minute
         const auto tick =
-            static_cast<std::int32_t>(static_cast<std::uint32_t>(kBootOffsetMs + elapsed * 60000 + second * 1000));
-        unsigned expected = 0;
-        for (const Plan& p : plans) {
-            const int kind = (p.row - 1) % 5;
-            const bool isDue = kind == 4
-                                   ? p.number > 0 && tick >= p.number * 60000LL
-                                   : p.hour == hour && p.minute == minute &&
-                                         (kind == 1 || (kind == 0 && p.date == date) ||
-                                          (kind == 2 && p.number == weekday) || (kind == 3 && p.number == date.day));
-            expected |= isDue ? 1u << (p.row - 1) : 0u;
-        }
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(kBootOffsetMs + elapsed * 60000 + second * 1000LL));
+        const unsigned expected = DueRows(plans, date, weekday, hour, minute, tick);
         const std::wstring dateCaption = text::FormatIsoDate(date);
         const std::wstring timeCaption = text::FormatClock({hour, minute, second});
         // Leave out each due row in turn, so that rows hidden behind an earlier one are checked too.

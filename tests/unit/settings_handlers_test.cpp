@@ -87,7 +87,8 @@ struct Dialog : SettingsControls, SaveTarget {
 // the button face (any other value); then all texts, box by box:
 // "hour minute year month day | hour minute | weekday hour minute | day hour minute | minutes".
 std::wstring View(const Dialog& dialog) {
-    std::wstring boxes, texts;
+    std::wstring boxes;
+    std::wstring texts;
     for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
         const int value = dialog.checks[i];
         boxes += static_cast<wchar_t>(L'0' + value);
