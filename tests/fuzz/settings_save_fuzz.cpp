@@ -7,7 +7,6 @@
 // decoded from code page 936, the texts of Text2 ... Text14 and Combo1.
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -42,21 +41,18 @@ struct Controls : SettingsControls, SaveTarget {
 // fraction or a sign makes the joined text no date or time), and a weekday that code page 936 holds, short enough
 // for the reader, without the blanks or quotes around it that the profile functions strip.
 bool ReadsBack(const Controls& dialog) {
-    const auto plain = [&](std::initializer_list<F> fields) {
-        return std::all_of(fields.begin(), fields.end(), [&](F field) {
-            const std::wstring& t = dialog.texts[IndexOf(field)];
-            return !t.empty() && t.size() <= 9 && t.find_first_not_of(L"0123456789") == std::wstring::npos;
-        });
+    const auto plain = [&](auto... fields) {
+        return (... && (!dialog.Text(fields).empty() &&
+                        dialog.Text(fields).find_first_not_of(L"0123456789") == std::wstring::npos));
     };
     const std::wstring& day = dialog.texts[IndexOf(F::Combo1)];
-    const std::string bytes = text::ToCodePage(day, text::kGbkCodePage);
+    const std::string bytes = text::ToCodePage(day, text::kGbkCodePage).substr(0, 254);
     const std::wstring strip = L" \t\v\f\"'";
     const auto off = [&](std::size_t box) { return dialog.checks[box] != 1; };
-    return (off(0) || plain({F::Text10, F::Text11, F::Text12, F::Text13, F::Text14})) &&
-           (off(1) || plain({F::Text2, F::Text3})) && (off(3) || plain({F::Text7, F::Text8})) &&
-           (off(2) || (plain({F::Text4, F::Text5}) && bytes.size() <= 254 &&
-                       text::FromCodePage(bytes, text::kGbkCodePage) == day && day.find_first_not_of(strip) == 0 &&
-                       day.find_last_not_of(strip) + 1 == day.size()));
+    return (off(0) || plain(F::Text10, F::Text11, F::Text12, F::Text13, F::Text14)) &&
+           (off(1) || plain(F::Text2, F::Text3)) && (off(3) || plain(F::Text7, F::Text8)) &&
+           (off(2) || (plain(F::Text4, F::Text5) && text::FromCodePage(bytes, text::kGbkCodePage) == day &&
+                       day.find_first_not_of(strip) == 0 && day.find_last_not_of(strip) + 1 == day.size()));
 }
 
 }  // namespace
