@@ -6,69 +6,50 @@
 // Output is UTF-8, one item per line. Exit status 0 on success, 1 when the window or control is missing.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr UINT kTimeoutMs = 10000;
+// A loaded machine can keep the program from answering for seconds.
+constexpr UINT kTimeoutMs = 30000;
 
 void Print(const std::wstring& text) {
-    std::string bytes(text.size() * 3 + 1, '\0');
+    std::string bytes(text.size() * 3, '\0');
     bytes.resize(
         static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                                      bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
-    bytes += '\n';
-    DWORD written = 0;
-    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-}
-
-std::vector<HWND> FindAll(const std::wstring& pattern) {
-    std::vector<HWND> found;
-    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr)) != nullptr;) {
-        std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-        title.resize(static_cast<std::size_t>(GetWindowTextW(window, title.data(), static_cast<int>(title.size()))));
-        if (pattern[0] == L'=' ? title == pattern.substr(1)
-                               : !title.empty() && title.find(pattern) != std::wstring::npos) {
-            found.push_back(window);
-        }
-    }
-    return found;
+    std::puts(bytes.c_str());
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // A loaded machine can keep the program from answering for seconds: wait, and ask again.
     DWORD_PTR result = 0;
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kTimeoutMs, &result) != 0) {
-            break;
-        }
-    }
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kTimeoutMs, &result);
     return static_cast<LRESULT>(result);
 }
 
 // A window's text, or given an index, an item of a list box.
 std::wstring TextOf(HWND window, int item = -1) {
     const auto index = static_cast<WPARAM>(item);
-    const auto length = static_cast<std::size_t>(Send(window, item < 0 ? WM_GETTEXTLENGTH : LB_GETTEXTLEN, index, 0));
-    std::wstring text(length + 1, L'\0');
-    const auto got =
-        static_cast<std::size_t>(Send(window, item < 0 ? WM_GETTEXT : LB_GETTEXT, item < 0 ? text.size() : index,
-                                      reinterpret_cast<LPARAM>(text.data())));
-    text.resize(got <= length ? got : length);
+    std::wstring text(static_cast<std::size_t>(Send(window, item < 0 ? WM_GETTEXTLENGTH : LB_GETTEXTLEN, index, 0)) + 1,
+                      L'\0');
+    Send(window, item < 0 ? WM_GETTEXT : LB_GETTEXT, item < 0 ? text.size() : index,
+         reinterpret_cast<LPARAM>(text.data()));
+    text.resize(std::wcslen(text.c_str()));
     return text;
 }
 
 int Run(std::vector<std::wstring> args) {
-    const auto number = [&](std::size_t i) -> long long {
+    args.resize(std::max<std::size_t>(args.size(), 6));
+    const auto number = [&](std::size_t i) {
         wchar_t* end = nullptr;
-        const long long n = i < args.size() ? std::wcstoll(args[i].c_str(), &end, 0) : 0;
-        return end != nullptr && *end != L'\0' ? reinterpret_cast<long long>(args[i].c_str()) : n;
+        const long long n = std::wcstoll(args[i].c_str(), &end, 0);
+        return *end != L'\0' ? reinterpret_cast<long long>(args[i].c_str()) : n;
     };
-    if (args.size() < 2) {
-        return 2;
-    }
     const std::wstring command = args[0];
     if (command == L"launch") {
         // Starts a program with exactly this command line (the shell cannot pass, say, two blanks before "/s"). With
@@ -77,46 +58,39 @@ int Run(std::vector<std::wstring> args) {
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION process{};
-        if (!CreateProcessW(args.size() >= 3 ? args[2].c_str() : nullptr, args[1].data(), nullptr, nullptr, FALSE, 0,
-                            nullptr, nullptr, &startup, &process)) {
-            return 1;
-        }
-        Print(std::to_wstring(process.dwProcessId));
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        return 0;
+        return static_cast<int>(!CreateProcessW(args[2].empty() ? nullptr : args[2].c_str(), args[1].data(), nullptr,
+                                                nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     }
-    const std::vector<HWND> all = FindAll(args[1]);
-    if (command == L"count") {
-        Print(std::to_wstring(all.size()));
-        return 0;
+    std::vector<HWND> all;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr)) != nullptr;) {
+        std::wstring title(256, L'\0');
+        title.resize(static_cast<std::size_t>(GetWindowTextW(window, title.data(), static_cast<int>(title.size()))));
+        if (args[1][0] == L'=' ? title == args[1].substr(1) : title.find(args[1]) != std::wstring::npos) {
+            all.push_back(window);
+        }
     }
     HWND window = all.empty() ? nullptr : all.front();
-    HWND target = window != nullptr && args.size() >= 3 ? GetDlgItem(window, static_cast<int>(number(2))) : nullptr;
-    if (target == nullptr && number(2) == 0) {
-        target = window;
-    }
-    if (target == nullptr) {
-        return 1;
-    }
+    HWND target = GetDlgItem(window, static_cast<int>(number(2)));
+    target = target == nullptr && number(2) == 0 ? window : target;
     DWORD pid = 0;
     const DWORD thread = GetWindowThreadProcessId(window, &pid);
     GUITHREADINFO gui{};
     gui.cbSize = sizeof(gui);
     RECT rect{};
     GetWindowRect(target, &rect);
-    const auto message = static_cast<UINT>(number(3));
-    if (command == L"pid") {
+    if (command == L"count") {
+        Print(std::to_wstring(all.size()));
+    } else if (target == nullptr) {
+        return 1;
+    } else if (command == L"pid") {
         Print(std::to_wstring(pid));
     } else if (command == L"focus" && GetGUIThreadInfo(thread, &gui) && gui.hwndFocus != nullptr) {
         Print(std::to_wstring(GetDlgCtrlID(gui.hwndFocus)));  // the control with the keyboard focus
     } else if (command == L"terminate") {
         // Returns once the process has ended, its windows and handles (the single-instance mutex) gone with it.
         HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-        const bool done = process != nullptr && TerminateProcess(process, 0) &&
-                          WaitForSingleObject(process, 3 * kTimeoutMs) == WAIT_OBJECT_0;
-        CloseHandle(process);
-        return done ? 0 : 1;
+        return static_cast<int>(process == nullptr || !TerminateProcess(process, 0) ||
+                                WaitForSingleObject(process, kTimeoutMs) != WAIT_OBJECT_0);
     } else if (command == L"style") {
         Print(std::to_wstring(static_cast<DWORD>(GetWindowLongW(target, GWL_STYLE))));
     } else if (command == L"rect") {
@@ -130,10 +104,11 @@ int Run(std::vector<std::wstring> args) {
         }
     } else if (command == L"send") {
         // Sent: the message has been handled when the probe ends.
-        Print(std::to_wstring(Send(target, message, static_cast<WPARAM>(number(4)), static_cast<LPARAM>(number(5)))));
+        Print(std::to_wstring(Send(target, static_cast<UINT>(number(3)), static_cast<WPARAM>(number(4)),
+                                   static_cast<LPARAM>(number(5)))));
     } else if (command == L"post") {
         // Posted, so a modal box it opens (a click, a close) does not hold the probe.
-        return PostMessageW(target, message, 0, 0) ? 0 : 1;
+        return PostMessageW(target, static_cast<UINT>(number(3)), 0, 0) ? 0 : 1;
     } else {
         return command == L"focus" ? 1 : 2;
     }
