@@ -51,6 +51,7 @@ TEST(Registry, ValuesAreStoredAsTheirTypeReadBackAsTextAndDeleted) {
         {kanji, REG_MULTI_SZ, true, text::ToCodePage(kanji, 936) + '\0', kanji},
         {305419896.9, REG_DWORD, true, "\x78\x56\x34\x12", L"305419896"},
         {4294967295.0, REG_DWORD, true, "\xFF\xFF\xFF\xFF", L"4294967295"},
+        {0.0, REG_DWORD, true, std::string(4, '\0'), L"0"},
         {-1.0, REG_DWORD, false, "-", L""},
         {4294967296.0, REG_DWORD, false, "-", L""},
         {reg::Bytes{0x00, 0x0F, 0xA0, 0xFF}, REG_BINARY, true, std::string("\x00\x0F\xA0\xFF", 4), L"00 0F A0 FF"},
@@ -68,6 +69,7 @@ TEST(Registry, ValuesAreStoredAsTheirTypeReadBackAsTextAndDeleted) {
         EXPECT_EQ(ReadAndDelete(kKey),
                   std::tuple(text, stored ? type : REG_SZ, stored, stored ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND));
     }
+    EXPECT_EQ(reg::formatHex8(305419896.9), L"12345678");
     EXPECT_EQ(ReadAndDelete(kMissingKey), std::tuple(L"", REG_SZ, false, ERROR_FILE_NOT_FOUND));
 #ifdef _WIN32
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\TimerUnitTest");
