@@ -31,7 +31,8 @@ bool Gone(UINT_PTR id) {
 // Two timers: the first runs from the first positive interval until destroyed, the second stops itself in its
 // first expiry.
 TEST(TimerObject, RunsOnlyWithAPositiveIntervalAndEachGetsItsOwnExpiries) {
-    int firstEvents = 0, secondEvents = 0;
+    int firstEvents = 0;
+    int secondEvents = 0;
     auto first = std::make_unique<Timer>();
     Timer second;
     first->TimerEvent = [&] { ++firstEvents; };
