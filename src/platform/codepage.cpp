@@ -12,9 +12,6 @@ std::string ToCodePage(std::wstring_view wide, unsigned codePage) {
     }
     const int wideLength = static_cast<int>(wide.size());
     const int length = WideCharToMultiByte(codePage, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    if (length <= 0) {
-        return {};
-    }
     std::string bytes(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(codePage, 0, wide.data(), wideLength, bytes.data(), length, nullptr, nullptr);
     return bytes;
@@ -26,9 +23,6 @@ std::wstring FromCodePage(std::string_view bytes, unsigned codePage) {
     }
     const int byteLength = static_cast<int>(bytes.size());
     const int wideLength = MultiByteToWideChar(codePage, 0, bytes.data(), byteLength, nullptr, 0);
-    if (wideLength <= 0) {
-        return {};
-    }
     std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
     MultiByteToWideChar(codePage, 0, bytes.data(), byteLength, wide.data(), wideLength);
     return wide;

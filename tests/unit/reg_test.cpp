@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "platform/codepage.h"
@@ -21,59 +22,36 @@ std::string RawBytes() {
     HKEY key = nullptr;
     std::string buffer(4096, '\0');
     DWORD size = 4096;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, text::ToAnsi(kKey).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return "-";
-    }
-    const LONG result = RegQueryValueExA(key, text::ToAnsi(kName).c_str(), nullptr, nullptr,
-                                         reinterpret_cast<BYTE*>(buffer.data()), &size);
+    const bool found =
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, text::ToAnsi(kKey).c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS &&
+        RegQueryValueExA(key, text::ToAnsi(kName).c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()),
+                         &size) == ERROR_SUCCESS;
     RegCloseKey(key);
-    return result == ERROR_SUCCESS ? buffer.substr(0, size) : "-";
+    return found ? buffer.substr(0, size) : "-";
 }
 
-// The text read back; the type comes back as the one expected, also when nothing is found.
-std::wstring Read(const std::wstring& keyPath, DWORD type) {
-    const DWORD expected = type;
-    std::wstring result = reg::readRegistryValue(HKEY_LOCAL_MACHINE, keyPath, kName, type);
-    EXPECT_EQ(type, expected);
-    return result;
-}
-
-// Deletes the value and reports what the module answered: the call's result and the result code.
-std::pair<bool, LONG> Delete(const std::wstring& keyPath) {
+// Reads the value, asking for REG_SZ, then deletes it: the text and the type found, what the delete answered.
+std::tuple<std::wstring, DWORD, bool, LONG> ReadAndDelete(const std::wstring& keyPath) {
+    DWORD type = REG_SZ;
+    const std::wstring text = reg::readRegistryValue(HKEY_LOCAL_MACHINE, keyPath, kName, type);
     const bool deleted = reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, keyPath, kName);
-    return {deleted, reg::lastRegistryResult};
+    return {text, type, deleted, reg::lastRegistryResult};
 }
-
-class Registry : public ::testing::Test {
-  protected:
-    void TearDown() override {
-#ifdef _WIN32
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\TimerUnitTest");
-#else
-        EXPECT_EQ(hostenv::OpenRegistryKeyCount(), 0) << "a key was left open";
-        hostenv::ResetRegistry();
-#endif
-    }
-};
 
 // Strings go out in code page 936 with their NUL, come back trimmed, and must fit the 1024-byte buffer (the
 // kanji row's 1023 bytes do); numbers outside 0 to 4294967295, data of another type and the types 0, 5, 6 and
 // 11 write nothing. Each value is deleted once after it is checked.
-TEST_F(Registry, ValuesAreStoredAsTheirTypeReadBackAsTextAndDeleted) {
+TEST(Registry, ValuesAreStoredAsTheirTypeReadBackAsTextAndDeleted) {
     const std::wstring kanji = std::wstring(511, L'关') + L"a";
-    const struct {
-        reg::RegistryData data;
-        DWORD type;
-        bool written;
-        std::string bytes;
-        std::wstring text;
-    } cases[] = {
+    // The data and type written, whether the write succeeds, the bytes stored ("-": none), the text read.
+    const std::tuple<reg::RegistryData, DWORD, bool, std::string, std::wstring> cases[] = {
         {L"  乗定时 关机  ", REG_SZ, true, text::ToCodePage(L"  乗定时 关机  ", 936) + '\0', L"乗定时 关机"},
         {L"   ", REG_EXPAND_SZ, true, std::string("   \0", 4), L""},
         {std::wstring(1024, L'a'), REG_SZ, true, std::string(1024, 'a') + '\0', L""},
         {kanji, REG_MULTI_SZ, true, text::ToCodePage(kanji, 936) + '\0', kanji},
         {305419896.9, REG_DWORD, true, "\x78\x56\x34\x12", L"305419896"},
         {4294967295.0, REG_DWORD, true, "\xFF\xFF\xFF\xFF", L"4294967295"},
+        {0.0, REG_DWORD, true, std::string(4, '\0'), L"0"},
         {-1.0, REG_DWORD, false, "-", L""},
         {4294967296.0, REG_DWORD, false, "-", L""},
         {reg::Bytes{0x00, 0x0F, 0xA0, 0xFF}, REG_BINARY, true, std::string("\x00\x0F\xA0\xFF", 4), L"00 0F A0 FF"},
@@ -83,33 +61,27 @@ TEST_F(Registry, ValuesAreStoredAsTheirTypeReadBackAsTextAndDeleted) {
         {L"x", 6, true, "-", L""},
         {L"x", 11, true, "-", L""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text.substr(0, 12) + L"/" + std::to_wstring(c.type));
-        EXPECT_EQ(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, kKey, kName, c.data, c.type), c.written);
-        EXPECT_EQ(reg::lastRegistryResult, c.written ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND);
-        EXPECT_EQ(RawBytes(), c.bytes);
-        EXPECT_EQ(Read(kKey, c.type), c.text);
-        const bool stored = c.bytes != "-";
-        EXPECT_EQ(Delete(kKey), std::pair(stored, LONG{stored ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND}));
+    for (const auto& [data, type, written, bytes, text] : cases) {
+        EXPECT_EQ(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, kKey, kName, data, type), written);
+        EXPECT_EQ(reg::lastRegistryResult, written ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND);
+        EXPECT_EQ(RawBytes(), bytes);
+        const bool stored = bytes != "-";
+        EXPECT_EQ(ReadAndDelete(kKey),
+                  std::tuple(text, stored ? type : REG_SZ, stored, stored ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND));
     }
-    EXPECT_EQ(Read(kMissingKey, REG_DWORD), L"");
-    EXPECT_EQ(Delete(kMissingKey), std::pair(false, LONG{ERROR_FILE_NOT_FOUND}));
-}
-
-#ifndef _WIN32
-
-// Volatile keys are not modelled: the stand-in refuses them, so the key made here outlives a restart.
-TEST_F(Registry, HostOnlyWithoutWriteRightsNothingChangesAndNothingIsRead) {
+    EXPECT_EQ(reg::formatHex8(305419896.9), L"12345678");
+    EXPECT_EQ(ReadAndDelete(kMissingKey), std::tuple(L"", REG_SZ, false, ERROR_FILE_NOT_FOUND));
+#ifdef _WIN32
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\TimerUnitTest");
+#else
+    // Without administrator rights nothing can be written, and the read asks for write rights too.
     ASSERT_TRUE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, kKey, kName, 7.0, REG_DWORD));
     hostenv::SetRegistryWritesDenied(true);
     EXPECT_FALSE(reg::writeRegistryValue(HKEY_LOCAL_MACHINE, kKey, kName, L"y", REG_SZ));
     EXPECT_EQ(reg::lastRegistryResult, ERROR_ACCESS_DENIED);
-    EXPECT_EQ(Delete(kKey), std::pair(false, LONG{ERROR_ACCESS_DENIED}));
-    EXPECT_EQ(Read(kKey, REG_DWORD), L"") << "the read asks for write rights too";
-    hostenv::SetRegistryWritesDenied(false);
-    EXPECT_EQ(Read(kKey, REG_DWORD), L"7");
-}
-
+    EXPECT_EQ(ReadAndDelete(kKey), std::tuple(L"", REG_SZ, false, ERROR_ACCESS_DENIED));
+    EXPECT_EQ(hostenv::OpenRegistryKeyCount(), 0) << "a key was left open";
 #endif
+}
 
 }  // namespace

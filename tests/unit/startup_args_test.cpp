@@ -2,14 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 namespace {
 
 TEST(StartupArgs, TheProgramPathComesOffHoweverItIsWritten) {
     const std::wstring spaced = L"C:\\Program Files\\Timer\\timer.exe";
-    const struct {
-        std::wstring programPath, commandLine, arguments;
-        bool hidden;
-    } cases[] = {
+    // The program's path, the command line, the argument string, whether the program starts hidden.
+    const std::tuple<std::wstring, std::wstring, std::wstring, bool> cases[] = {
         {spaced, spaced + L" /s", L"/s", true},
         {spaced, L"\"" + spaced + L"\" /s", L"/s", true},
         {L"C:\\Zeit Apps\\timer.exe", L"c:\\zEIT aPPS\\TIMER.EXE /s", L"/s", true},
@@ -25,10 +26,9 @@ TEST(StartupArgs, TheProgramPathComesOffHoweverItIsWritten) {
         {spaced, L"\"C:\\unterminated /s", L"", false},
         {spaced, L"", L"", false},
     };
-    for (const auto& c : cases) {
-        const std::wstring arguments = ArgumentString(c.commandLine, c.programPath);
-        EXPECT_EQ(arguments, c.arguments) << c.commandLine;
-        EXPECT_EQ(StartsHidden(arguments), c.hidden) << c.commandLine;
+    for (const auto& [programPath, commandLine, arguments, hidden] : cases) {
+        const std::wstring found = ArgumentString(commandLine, programPath);
+        EXPECT_EQ(std::pair(found, StartsHidden(found)), std::pair(arguments, hidden)) << commandLine;
     }
 }
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "scheduler/mtimer.h"
 #ifndef _WIN32
@@ -16,18 +16,16 @@ namespace {
 
 // The platform timer id under which `timer` is registered, or 0.
 UINT_PTR IdOf(const Timer& timer) {
-    for (const auto& [key, address] : mTimer::TimerRegistry()) {
-        if (address == reinterpret_cast<std::uintptr_t>(&timer)) {
-            return static_cast<UINT_PTR>(std::stoull(key.substr(3)));
-        }
-    }
-    return 0;
+    const auto& registry = mTimer::TimerRegistry();
+    const auto entry = std::find_if(registry.begin(), registry.end(), [&timer](const auto& keyAndAddress) {
+        return keyAndAddress.second == reinterpret_cast<std::uintptr_t>(&timer);
+    });
+    return entry == registry.end() ? 0 : static_cast<UINT_PTR>(std::stoull(entry->first.substr(3)));
 }
 
 // Unregistered, and the platform timer killed already.
-void ExpectGone(UINT_PTR id) {
-    EXPECT_EQ(mTimer::TimerRegistry().count(L"ID:" + std::to_wstring(id)), 0u);
-    EXPECT_FALSE(KillTimer(nullptr, id)) << "the platform timer is still there";
+bool Gone(UINT_PTR id) {
+    return mTimer::TimerRegistry().count(L"ID:" + std::to_wstring(id)) == 0 && KillTimer(nullptr, id) == FALSE;
 }
 
 // Two timers: the first runs from the first positive interval until destroyed, the second stops itself in its
@@ -51,7 +49,6 @@ TEST(TimerObject, RunsOnlyWithAPositiveIntervalAndEachGetsItsOwnExpiries) {
     second.Interval(30);
     second.Enabled(true);
     EXPECT_EQ(mTimer::TimerRegistry().size(), 2u) << "enabled twice, it runs once";
-    const UINT_PTR firstId = IdOf(*first);
     const UINT_PTR secondId = IdOf(second);
     // Expiries come through the thread's message loop on Windows, and as the stand-in's clock moves on the host.
     const auto done = [&] { return firstEvents >= 2 && secondEvents == 1; };
@@ -66,39 +63,23 @@ TEST(TimerObject, RunsOnlyWithAPositiveIntervalAndEachGetsItsOwnExpiries) {
 #endif
     ASSERT_TRUE(done());
     EXPECT_FALSE(second.Enabled());
-    ExpectGone(secondId);
+    EXPECT_TRUE(Gone(secondId));
 
-    const int before = firstEvents;
     mTimer::TimerProc(nullptr, WM_TIMER, secondId, 0);  // an expiry already queued when it stopped
-    mTimer::TimerProc(nullptr, WM_TIMER, firstId, 0);
-    EXPECT_EQ(std::pair(firstEvents, secondEvents), std::pair(before + 1, 1)) << "timers are told apart by id alone";
-    first.reset();
-    ExpectGone(firstId);
-}
-
+    EXPECT_EQ(secondEvents, 1);
 #ifndef _WIN32
-
-TEST(TimerObjectHostOnly, ANewIntervalRestartsTheTimerAndARefusedStartLeavesItStopped) {
-    std::vector<DWORD> ticks;
-    Timer timer;
-    timer.TimerEvent = [&] { ticks.push_back(GetTickCount()); };
-    hostenv::SetTickCount(5000);
-    timer.Interval(1000);
-    timer.Enabled(true);
-    hostenv::AdvanceTime(2500);
-    timer.Interval(300);
+    // 50 expiries at 20 ms, then a new interval restarts the timer with it; a start the platform refuses leaves
+    // the timer stopped.
+    first->Interval(300);
     hostenv::AdvanceTime(600);
-    EXPECT_EQ(ticks, (std::vector<DWORD>{6000, 7000, 7800, 8100}));
-    EXPECT_EQ(hostenv::RunningTimerCount(), 1u);
-
+    EXPECT_EQ(firstEvents, 52);
     hostenv::SetTimerRefuses(true);
-    timer.Interval(1000);
-    EXPECT_FALSE(timer.Enabled());
-    EXPECT_EQ(hostenv::RunningTimerCount(), 0u);
-    EXPECT_TRUE(mTimer::TimerRegistry().empty());
-    hostenv::SetTimerRefuses(false);
-}
-
+    second.Enabled(true);
+    EXPECT_FALSE(second.Enabled());
 #endif
+    const UINT_PTR firstId = IdOf(*first);
+    first.reset();
+    EXPECT_TRUE(Gone(firstId));
+}
 
 }  // namespace

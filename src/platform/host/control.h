@@ -57,6 +57,5 @@ void ResetShell();
 // HKEY_LOCAL_MACHINE, creating a key or opening one with a write right fails with ERROR_ACCESS_DENIED.
 int OpenRegistryKeyCount();
 void SetRegistryWritesDenied(bool denied);
-void ResetRegistry();
 
 }  // namespace hostenv

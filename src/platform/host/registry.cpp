@@ -64,10 +64,6 @@ void SetRegistryWritesDenied(bool denied) {
     State().writesDenied = denied;
 }
 
-void ResetRegistry() {
-    State() = RegistryState{};
-}
-
 }  // namespace hostenv
 
 // Only the forms the program uses are modelled: reserved arguments and options are 0, so a key made here

@@ -1,43 +1,32 @@
 #include "support/temp_folder.h"
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "platform/codepage.h"
-#ifndef _WIN32
-#include "platform/host/control.h"
-#endif
+#include "platform/win32.h"
 
 namespace fs = std::filesystem;
+using testsupport::TempFolder;
 
-namespace testsupport {
 namespace {
 
-// The stand-in maps the Windows paths it is given to host paths; so does this.
-fs::path Native(const std::wstring& windowsPath) {
-#ifdef _WIN32
-    return windowsPath;
-#else
-    return hostenv::HostPath(windowsPath);
-#endif
+// As the stand-in maps a Windows path to a host path: slashes, in UTF-8. Windows takes it as it stands.
+fs::path Native(std::wstring windowsPath) {
+    std::replace(windowsPath.begin(), windowsPath.end(), L'\\', L'/');
+    return fs::u8path(text::ToCodePage(windowsPath, CP_UTF8));
 }
 
 }  // namespace
 
+// The name is random, as test programs run side by side; its Chinese part shows a path never narrowed byte by byte.
 TempFolder::TempFolder() {
-    static unsigned counter = 0;
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const fs::path folder =
-        fs::temp_directory_path() / ("timer-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-#ifdef _WIN32
-    path_ = folder.wstring() + L"定时";
-#else
-    path_ = text::FromCodePage(folder.string(), CP_UTF8) + L"定时";
+    const fs::path folder = fs::temp_directory_path() / ("timer-test-" + std::to_string(std::random_device{}()));
+    path_ = text::FromCodePage(folder.u8string(), CP_UTF8) + L"定时";
     std::replace(path_.begin(), path_.end(), L'/', L'\\');
-#endif
     fs::create_directories(Native(path_));
 }
 
@@ -54,5 +43,3 @@ std::string TempFolder::ReadBytes(const std::wstring& name) const {
 void TempFolder::WriteBytes(const std::wstring& name, const std::string& bytes) const {
     std::ofstream(Native(path_ + L"\\" + name), std::ios::binary) << bytes;
 }
-
-}  // namespace testsupport
