@@ -77,14 +77,16 @@ TEST(FindDueTrigger, MomentTable) {
 // other, also where an earlier due row hides it.
 TEST(FindDueTrigger, EveryTriggerDueInExactlyItsMinutes) {
     const std::vector<Plan> plans = {
-        {1, L"23:59", 0, L"2028-12-31"},                         // the walk's last minute
-        {2, L"23:59", 0, L""},           {3, L"00:00", 1, L""},  // Sundays at midnight
-        {4, L"12:00", 31, L""},          {5, L"", 34000, L""},
+        {1, L"23:59", 0, L"2028-12-31"},  // the walk's last minute
+        {2, L"23:59", 0, L""},            // every day's last minute
+        {3, L"00:00", 1, L""},            // Sundays at midnight
+        {4, L"12:00", 31, L""},           // noon on the 31st
+        {5, L"", 34000, L""},             // whenever the signed counter has reached 34000 minutes
         {6, L"00:00", 0, L"2026-03-01"},  // a Sunday: hidden behind row 3
         {7, L"12:00", 0, L""},            // hidden behind row 4 on the 31st
         {8, L"23:59", 7, L""},            // Saturdays, hidden behind row 2
         {9, L"00:00", 29, L""},           // in February only in 2028
-        {10, L"", 35000, L""},
+        {10, L"", 35000, L""},            // hidden behind row 5
     };
     // The computer was started before the walk; its millisecond counter wraps every ~49.7 days.
     constexpr long long kBootOffsetMs = 3LL * 24 * 3600 * 1000 + 12345;

@@ -18,7 +18,6 @@
 namespace {
 
 using F = SettingsField;
-using C = SettingsCheck;
 using Texts = std::vector<std::wstring>;
 
 // A dialog's controls in memory, loaded on 2026-12-17 from `ini` as timer.ini, standing in for the main window
@@ -42,8 +41,8 @@ struct Dialog : SettingsControls, SaveTarget {
             settings::Text_Change(*this, field);
         }
     }
-    int Check(C box) const override { return checks[IndexOf(box)]; }
-    void SetCheck(C box, int value) override { checks[IndexOf(box)] = value; }
+    int Check(SettingsCheck box) const override { return checks[IndexOf(box)]; }
+    void SetCheck(SettingsCheck box, int value) override { checks[IndexOf(box)] = value; }
     void Enable(F field, bool on, int colour) override { looks[IndexOf(field)] = on ? colour : -colour; }
 
     void ClearList() override { calls.push_back(L"clear"); }
@@ -133,8 +132,8 @@ TEST(SettingsLoad, ShowsTheActionsSectionThroughFiltersAndInterlocks) {
         Dialog dialog(action, ini);
         EXPECT_EQ(View(dialog), view);
         for (std::size_t i = 0; i < kSettingsCheckCount; ++i) {
-            dialog.SetCheck(static_cast<C>(i), 2);
-            settings::Check_Click(dialog, static_cast<C>(i));
+            dialog.SetCheck(static_cast<SettingsCheck>(i), 2);
+            settings::Check_Click(dialog, static_cast<SettingsCheck>(i));
         }
         EXPECT_EQ(View(dialog), L"22222" + view.substr(5));
     }
