@@ -1,7 +1,6 @@
 #include "dialogs/settings_handlers.h"
 
 #include <utility>
-#include <vector>
 
 #include "schedule/ini.h"
 #include "text/numbers.h"
@@ -65,6 +64,14 @@ void LoadTime(SettingsControls& controls, const std::wstring& stored, F hour, F 
 
 }  // namespace
 
+const std::vector<F> kGovernedFields[kSettingsCheckCount] = {
+    {F::Text10, F::Text11, F::Text12, F::Text13, F::Text14},
+    {F::Text2, F::Text3},
+    {F::Combo1, F::Text4, F::Text5},
+    {F::Text6, F::Text7, F::Text8},
+    {F::Text9},
+};
+
 namespace settings {
 
 void Form_Load(SettingsControls& controls, Action action, const std::wstring& folder, const text::CivilDate& today) {
@@ -104,15 +111,8 @@ void Form_Load(SettingsControls& controls, Action action, const std::wstring& fo
 }
 
 void Check_Click(SettingsControls& controls, SettingsCheck box) {
-    static const std::vector<F> kGoverned[kSettingsCheckCount] = {
-        {F::Text10, F::Text11, F::Text12, F::Text13, F::Text14},
-        {F::Text2, F::Text3},
-        {F::Combo1, F::Text4, F::Text5},
-        {F::Text6, F::Text7, F::Text8},
-        {F::Text9},
-    };
     const bool checked = controls.Check(box) == 1;
-    for (F field : kGoverned[IndexOf(box)]) {
+    for (F field : kGovernedFields[IndexOf(box)]) {
         controls.Enable(field, checked, checked ? kWindowBackground : kButtonFace);
     }
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "schedule/schedule_model.h"
 #include "text/dates.h"
@@ -30,6 +31,9 @@ constexpr std::size_t kSettingsFieldCount = 14;
 // One box per trigger, in the order the triggers are saved.
 enum class SettingsCheck { Check1, Check2, Check3, Check4, Check5 };
 constexpr std::size_t kSettingsCheckCount = 5;
+
+// The fields each box governs, in the order its interlock treats them.
+extern const std::vector<SettingsField> kGovernedFields[kSettingsCheckCount];
 
 // The system colour indexes a governed field is painted with.
 constexpr int kWindowBackground = 5;

@@ -1,5 +1,9 @@
 #include "scheduler/evaluation.h"
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
+
 #include "text/dates.h"
 #include "text/numbers.h"
 
@@ -16,10 +20,9 @@ std::optional<TriggerKind> FirstDue(const ActionSchedule& s, const std::wstring 
         FormatInteger(s.weeklyDayNumber) + RenderTimeKey(s.weeklyTime),
         FormatInteger(s.monthlyDay) + RenderTimeKey(s.monthlyTime),
     };
-    for (int kind = 0; kind < 4; ++kind) {
-        if (stored[kind] == now[kind]) {
-            return static_cast<TriggerKind>(kind);
-        }
+    const auto due = std::mismatch(std::begin(stored), std::end(stored), now, std::not_equal_to<>()).first;
+    if (due != std::end(stored)) {
+        return static_cast<TriggerKind>(due - std::begin(stored));
     }
     if (s.bootMinutes > 0 && tickCount / 60000.0 >= s.bootMinutes) {
         return TriggerKind::AfterStart;

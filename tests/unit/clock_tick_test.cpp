@@ -15,10 +15,7 @@ namespace {
 
 // `timeShown` stands for a time caption that reads back otherwise than it was set.
 struct Labels : ClockLabels {
-    void SetCaptions(const std::wstring& newDate, const std::wstring& newTime) override {
-        date = newDate;
-        time = newTime;
-    }
+    void SetCaptions(const std::wstring& d, const std::wstring& t) override { std::tie(date, time) = std::tie(d, t); }
     std::wstring DateCaption() const override { return date; }
     std::wstring TimeCaption() const override { return timeShown.empty() ? time : timeShown; }
     std::wstring date, time, timeShown;
@@ -65,14 +62,14 @@ TEST(ClockTickHostOnly, ActsOnceOnTheFirstDueTriggerAtTheMomentTheCaptionsShow) 
         托盘::addTrayIcon(window);
         ClockTick tick;
         const bool acts = *request != '\0';
-        EXPECT_EQ(tick.Run(labels, model, timer), acts);
-        EXPECT_EQ(hostenv::RunningTimerCount(), acts ? 0u : 1u);
-        EXPECT_EQ(hostenv::ShownTrayIconCount(), acts ? 0u : 1u);
+        const bool acted = tick.Run(labels, model, timer);
+        EXPECT_EQ(std::tuple(acted, hostenv::RunningTimerCount(), hostenv::ShownTrayIconCount()),
+                  std::tuple(acts, acts ? 0u : 1u, acts ? 0u : 1u));
         hostenv::SetLocalTime(2026, 12, 4, 23, 5, 8);
         EXPECT_FALSE(tick.Run(labels, model, timer));
-        EXPECT_EQ(labels.date + L" " + labels.time, L"2026-12-04 23:05:08");
         const auto& log = hostenv::SecurityLog();
-        EXPECT_EQ(std::count(log.begin(), log.end(), request), acts ? 1 : 0);
+        EXPECT_EQ(std::tuple(labels.date + L" " + labels.time, std::count(log.begin(), log.end(), request)),
+                  std::tuple(L"2026-12-04 23:05:08", acts ? 1 : 0));
         托盘::removeTrayIcon();
     }
 }
