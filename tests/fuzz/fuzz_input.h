@@ -1,4 +1,4 @@
-// What the fuzz targets share: a scratch folder at the same path in every run, the settings file in it, and
+// What a fuzz target needs: a scratch folder at the same path in every run, the settings file in it, and
 // promises that crash when broken.
 #pragma once
 
