@@ -20,7 +20,7 @@ std::optional<TriggerKind> FirstDue(const ActionSchedule& s, const std::wstring 
         FormatInteger(s.weeklyDayNumber) + RenderTimeKey(s.weeklyTime),
         FormatInteger(s.monthlyDay) + RenderTimeKey(s.monthlyTime),
     };
-    const auto due = std::mismatch(std::begin(stored), std::end(stored), now, std::not_equal_to<>()).first;
+    const auto* const due = std::mismatch(std::begin(stored), std::end(stored), now, std::not_equal_to<>()).first;
     if (due != std::end(stored)) {
         return static_cast<TriggerKind>(due - std::begin(stored));
     }
