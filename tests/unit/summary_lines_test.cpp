@@ -32,8 +32,8 @@ TEST(ScheduleLines, OneTriggerGivesItsLineOrNone) {
         {{L"", L"", L"", L"", 0, L"", 0, L"23:00", 0}, L"0号 23:00" + Blanks(12) + L" (每月定时关机)"},
         {{L"", L"", L"", L"", 0, L"", 0, L"", -5}, L"-5" + Blanks(18) + L"  (每次开机-5分钟关机)"},
         {{L"", L"", L"", L"周三上午", 0, L"08:30", 0, L"", 0}, L"周三 08:30" + Blanks(12) + L"(每周定时关机)"},
-        {{L"", L"", L"", L"周\xD840\xDC00", 0, L"08:30", 0, L"", 0},
-         L"周\xD840\xDC00 08:30" + Blanks(12) + L"(每周定时关机)"},
+        {{L"", L"", L"", L"\xDBFF\xDFFF周上", 0, L"08:30", 0, L"", 0},
+         L"\xDBFF\xDFFF周 08:30" + Blanks(12) + L"(每周定时关机)"},
         {{L"2026-1-5", L"9:05", L"", L"", 0, L"", 0, L"", 0}, L"2026-01-05 09:05" + Blanks(4) + L"  (定时关机)"},
         // A text that reads as neither date nor time is shown as it is; the date still gives only 10 characters.
         {{L"abcdefghijklmn", L"23:05", L"", L"", 0, L"", 0, L"", 0}, L"abcdefghij 23:05" + Blanks(4) + L"  (定时关机)"},
