@@ -1,30 +1,27 @@
 #include "app/autostart_box.h"
 
-#include "platform/program_path.h"
-#include "system/reg.h"
-
 namespace autostart {
 
-std::wstring ExpectedCommand() {
-    return reg::AutostartCommand(platform::ProgramFolder(), platform::ProgramBaseName());
+std::wstring Command(const std::wstring& folder, const std::wstring& baseName) {
+    const std::wstring separator = folder.size() == 3 ? L"" : L"\\";
+    return folder + separator + baseName + L".exe /s";
 }
 
-bool IsRegistered(const std::wstring& command) {
-    DWORD valueType = REG_SZ;
-    std::wstring value =
-        reg::readRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, valueType);
-    const std::size_t nul = value.find(L'\0');
-    if (nul != std::wstring::npos) {
-        value.resize(nul);
-    }
-    return value == command;
-}
-
-void Apply(int boxValue, const std::wstring& command) {
-    if (boxValue == 1) {
-        reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName, command, REG_SZ);
+void Check1_Click(AutostartBox& box, const std::wstring& command) {
+    if (box.Value() == 1) {
+        box.WriteRunValue(command);
     } else {
-        reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, reg::kAutostartValueName);
+        box.DeleteRunValue();
+    }
+}
+
+void SetFromRegistry(AutostartBox& box, const std::wstring& command) {
+    std::wstring value = box.ReadRunValue();
+    value.resize(value.find(L'\0') == std::wstring::npos ? value.size() : value.find(L'\0'));
+    const int ticked = value == command ? 1 : 0;
+    if (box.Value() != ticked) {
+        box.SetValue(ticked);
+        Check1_Click(box, command);
     }
 }
 

@@ -4,7 +4,6 @@
 inline constexpr wchar_t kMainCaption[] = L"岚舟定时关机 1.6  http://www.lanzhou-timer.example";
 inline constexpr wchar_t kExitQuestion[] = L"确定要退出本程序吗?";
 inline constexpr wchar_t kExitQuestionTitle[] = L"是否退出?";
-inline constexpr wchar_t kTrayTip[] = L"澄屿定时关机";
 inline constexpr wchar_t kControlFontFace[] = L"黑体";
 
 struct TwipsRect {

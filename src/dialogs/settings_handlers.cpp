@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "schedule/ini.h"
 #include "text/numbers.h"
 
 namespace {
@@ -74,7 +73,7 @@ const std::vector<F> kGovernedFields[kSettingsCheckCount] = {
 
 namespace settings {
 
-void Form_Load(SettingsControls& controls, Action action, const std::wstring& folder, const text::CivilDate& today) {
+void Form_Load(SettingsControls& controls, Action action, const SettingsFile& file, const text::CivilDate& today) {
     const std::wstring iso = text::FormatIsoDate(today);
     controls.SetText(F::Text12, iso.substr(0, 4));
     controls.SetText(F::Text13, iso.substr(5, 2));
@@ -82,9 +81,7 @@ void Form_Load(SettingsControls& controls, Action action, const std::wstring& fo
     controls.SetText(F::Combo1, L"周日");
 
     const ActionKeys& keys = KeysFor(action);
-    const auto read = [&](const wchar_t* key) {
-        return ini::readIniValue(ini::SettingsPath(folder), keys.section, key);
-    };
+    const auto read = [&](const wchar_t* key) { return file.Read(keys.section, key); };
     if (const std::wstring onceDate = read(keys.onceDate); !onceDate.empty()) {
         CheckFromLoad(controls, SettingsCheck::Check1);
         LoadDate(controls, onceDate);

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "dialogs/settings_handlers.h"
+#include "dialogs/settings_controls.h"
 
 namespace settings_ids {
 

@@ -53,11 +53,6 @@ const std::vector<SettingsControl>& SettingsLayout() {
     return kControls;
 }
 
-const std::vector<std::wstring>& WeekdayItems() {
-    static const std::vector<std::wstring> kItems = {L"周日", L"周一", L"周二", L"周三", L"周四", L"周五", L"周六"};
-    return kItems;
-}
-
 std::wstring TwinText(Action action, std::wstring_view shutdownText) {
     const std::wstring_view from = ActionWord(Action::Shutdown);
     const std::wstring_view to = ActionWord(action);

@@ -26,9 +26,6 @@ struct SettingsControl {
 // Every control, in tab order (labels included, though they take no focus).
 const std::vector<SettingsControl>& SettingsLayout();
 
-// The seven items of Combo1, Sunday first.
-const std::vector<std::wstring>& WeekdayItems();
-
 // A shutdown dialog's text as the action's dialog shows it ("关机" becomes "重启" for restart).
 std::wstring TwinText(Action action, std::wstring_view shutdownText);
 std::wstring DialogCaption(Action action);

@@ -1,9 +1,8 @@
-// The save of a settings dialog: corrections, the action's section rewritten, its list refilled.
+#include "dialogs/settings_save.h"
+
 #include <optional>
 
-#include "dialogs/settings_handlers.h"
-#include "schedule/ini.h"
-#include "schedule/summary_line.h"
+#include "app/summary_lines.h"
 #include "text/dates.h"
 #include "text/numbers.h"
 
@@ -81,14 +80,10 @@ std::wstring TimeValue(const std::wstring& hour, const std::wstring& minute) {
     return h && m ? text::FormatShortTime({*h, *m}) : hour + L":" + minute;
 }
 
-void WriteKey(Action action, const std::wstring& folder, const wchar_t* key, const std::wstring& value) {
-    ini::writeIniValue(ini::SettingsPath(folder), KeysFor(action).section, key, value);
-}
-
 // Each checked trigger: its line first, then its keys, the date, weekday or day key before the time key.
-void WriteTriggers(const SettingsControls& controls, Action action, const std::wstring& folder, SaveTarget& target) {
+void WriteTriggers(const SettingsControls& controls, Action action, SettingsFile& file, SaveTarget& target) {
     const ActionKeys& keys = KeysFor(action);
-    const auto write = [&](const wchar_t* key, const std::wstring& value) { WriteKey(action, folder, key, value); };
+    const auto write = [&](const wchar_t* key, const std::wstring& value) { file.Write(keys.section, key, value); };
     const auto text = [&](F field) { return controls.Text(field); };
     const auto checked = [&](SettingsCheck box) { return controls.Check(box) == 1; };
     if (checked(SettingsCheck::Check1)) {
@@ -125,19 +120,14 @@ void WriteTriggers(const SettingsControls& controls, Action action, const std::w
 
 namespace settings {
 
-void Command2_Click(SettingsControls& controls,
-                    Action action,
-                    const std::wstring& folder,
-                    int currentYear,
-                    SaveTarget& target) {
+void Command2_Click(SettingsControls& controls, Action action, SettingsFile& file, int currentYear, SaveTarget& target) {
     CorrectFields(controls, currentYear);
     target.ClearList();
     const ActionKeys& keys = KeysFor(action);
-    for (const wchar_t* key : {keys.onceDate, keys.onceTime, keys.dailyTime, keys.weeklyDay, keys.weeklyTime,
-                               keys.monthlyDay, keys.monthlyTime, keys.bootMinutes}) {
-        WriteKey(action, folder, key, L"");
+    for (const wchar_t* key : keys.InOrder()) {
+        file.Write(keys.section, key, L"");
     }
-    WriteTriggers(controls, action, folder, target);
+    WriteTriggers(controls, action, file, target);
     target.Reload();
 }
 

@@ -1,17 +1,13 @@
 #include "schedule/loader.h"
 
-#include "schedule/ini.h"
 #include "text/numbers.h"
 
 namespace {
 
 // An empty key, or a number that fails to convert, stores "" or 0 as the reset did; a time key is read only
 // when its date, weekday or day key is set.
-void LoadAction(ActionSchedule& s, const std::wstring& folder, const ActionKeys& keys) {
-    // Each read forms the path anew, as every reader of the settings file does.
-    const auto read = [&](const wchar_t* key) {
-        return ini::readIniValue(ini::SettingsPath(folder), keys.section, key);
-    };
+void LoadAction(ActionSchedule& s, const SettingsFile& file, const ActionKeys& keys) {
+    const auto read = [&](const wchar_t* key) { return file.Read(keys.section, key); };
     s.onceDate = read(keys.onceDate);
     if (!s.onceDate.empty()) {
         s.onceTime = read(keys.onceTime);
@@ -33,17 +29,16 @@ void LoadAction(ActionSchedule& s, const std::wstring& folder, const ActionKeys&
 }  // namespace
 
 std::int32_t WeekdayNumberOf(std::wstring_view weeklyDay) {
-    const std::wstring_view names[] = {L"周日", L"周一", L"周二", L"周三", L"周四", L"周五", L"周六"};
     for (std::int32_t i = 0; i < 7; ++i) {
-        if (weeklyDay.substr(0, 2) == names[i]) {
+        if (weeklyDay.substr(0, 2) == kWeekdayNames[i]) {
             return i + 1;
         }
     }
     return 0;
 }
 
-void LoadSchedule(ScheduleModel& model, const std::wstring& folder) {
+void LoadSchedule(ScheduleModel& model, const SettingsFile& file) {
     model = ScheduleModel{};
-    LoadAction(model.shutdownSchedule, folder, KeysFor(Action::Shutdown));
-    LoadAction(model.restartSchedule, folder, KeysFor(Action::Restart));
+    LoadAction(model.shutdownSchedule, file, KeysFor(Action::Shutdown));
+    LoadAction(model.restartSchedule, file, KeysFor(Action::Restart));
 }

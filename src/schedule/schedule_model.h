@@ -1,6 +1,7 @@
 // The in-memory schedule: the two actions' triggers as the loader reads them from timer.ini.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -43,8 +44,16 @@ struct ActionKeys {
     const wchar_t* monthlyDay;
     const wchar_t* monthlyTime;
     const wchar_t* bootMinutes;
+
+    // The eight keys in that order.
+    std::array<const wchar_t*, 8> InOrder() const {
+        return {onceDate, onceTime, dailyTime, weeklyDay, weeklyTime, monthlyDay, monthlyTime, bootMinutes};
+    }
 };
 
 const ActionKeys& KeysFor(Action action);
 // "关机" or "重启", the word that tells the twin texts of the two actions apart.
 const wchar_t* ActionWord(Action action);
+
+// The weekday names, Sunday first: the weekday box's items, and the names a stored weekday is numbered by.
+inline constexpr const wchar_t* kWeekdayNames[] = {L"周日", L"周一", L"周二", L"周三", L"周四", L"周五", L"周六"};

@@ -1,11 +1,9 @@
-// The callback all Timer objects share, and the registry through which it finds the expired one.
+// The registry through which the callback all Timer objects share finds the one whose platform timer expired.
 #pragma once
 
 #include <cstdint>
 #include <map>
 #include <string>
-
-#include "platform/win32.h"
 
 namespace mTimer {
 
@@ -13,7 +11,9 @@ namespace mTimer {
 using Registry = std::map<std::wstring, std::uintptr_t>;
 
 Registry& TimerRegistry();
-std::wstring RegistryKey(UINT_PTR timerId);
-void CALLBACK TimerProc(HWND window, UINT message, UINT_PTR id, DWORD systemTime);
+std::wstring RegistryKey(std::uintptr_t timerId);
+
+// The callback's work: raises the Timer event of the object registered under the id.
+void RaiseTimerOf(std::uintptr_t timerId);
 
 }  // namespace mTimer

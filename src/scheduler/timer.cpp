@@ -4,8 +4,8 @@
 
 namespace {
 
-UINT_PTR PlatformId(std::int32_t timerId) {
-    return static_cast<UINT_PTR>(static_cast<std::uint32_t>(timerId));
+std::uintptr_t PlatformId(std::int32_t timerId) {
+    return static_cast<std::uint32_t>(timerId);
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ bool Timer::StartTimer() {
     if (storedInterval <= 0) {
         return false;
     }
-    timerId = static_cast<std::int32_t>(SetTimer(nullptr, 0, static_cast<UINT>(storedInterval), &mTimer::TimerProc));
+    timerId = static_cast<std::int32_t>(platform.Start(storedInterval));
     if (timerId == 0) {
         return false;
     }
@@ -62,7 +62,7 @@ void Timer::StopTimer() {
     if (timerId == 0) {
         return;
     }
-    KillTimer(nullptr, PlatformId(timerId));
+    platform.Stop(PlatformId(timerId));
     mTimer::TimerRegistry().erase(mTimer::RegistryKey(PlatformId(timerId)));
     timerId = 0;
     storedEnabled = false;

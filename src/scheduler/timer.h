@@ -5,9 +5,18 @@
 #include <cstdint>
 #include <functional>
 
+// The platform's timers as a Timer starts and stops them.
+class PlatformTimers {
+  public:
+    virtual ~PlatformTimers() = default;
+    // A periodic timer whose expiries reach mTimer::RaiseTimerOf with its id; 0 when the platform refuses.
+    virtual std::uintptr_t Start(std::int32_t milliseconds) = 0;
+    virtual void Stop(std::uintptr_t id) = 0;
+};
+
 class Timer {
   public:
-    Timer() = default;
+    explicit Timer(PlatformTimers& timers) : platform(timers) {}
     ~Timer();
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
@@ -27,6 +36,7 @@ class Timer {
     bool StartTimer();
     void StopTimer();
 
+    PlatformTimers& platform;
     std::int32_t timerId = 0;
     std::int32_t storedInterval = 0;
     bool storedEnabled = false;

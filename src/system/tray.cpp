@@ -1,78 +1,24 @@
 #include "system/tray.h"
 
-#include <cstring>
-
-#include "platform/codepage.h"
-
 namespace 托盘 {
-
-// Zero-initialised, so the icon identifier is 0.
-NOTIFYICONDATAA trayIconData{};
 
 namespace {
 
-constexpr std::size_t kTipFieldSize = 64;
+constexpr std::intptr_t kLeftButtonUp = 0x202;
+constexpr std::intptr_t kRightButtonUp = 0x205;
 constexpr int kMinimized = 1;
-
-// The first form of the record, whose size differs between 32-bit and 64-bit builds.
-static_assert(NOTIFYICONDATAA_V1_SIZE == (sizeof(void*) == 8 ? 104 : 88), "first form of NOTIFYICONDATAA");
-
-TrayWindow* trayWindow = nullptr;
-// Kept after the icon is removed: a message already inside trayWindowProc still has somewhere to go.
-WNDPROC previousWindowProc = nullptr;
-
-// The tip in the ANSI code page, cut at a character boundary so that it and its NUL fit the field.
-std::string TipBytes(std::wstring tip) {
-    std::string bytes = text::ToAnsi(tip);
-    while (bytes.size() >= kTipFieldSize) {
-        tip.pop_back();
-        bytes = text::ToAnsi(tip);
-    }
-    return bytes;
-}
 
 }  // namespace
 
-void addTrayIcon(TrayWindow& window) {
-    trayWindow = &window;
-    previousWindowProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&trayWindowProc)));
-    trayIconData.cbSize = static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE);
-    trayIconData.hWnd = window.Handle();
-    trayIconData.hIcon = window.Icon();
-    trayIconData.uCallbackMessage = WM_TRAYCALLBACK;
-    trayIconData.uFlags = NIF_MESSAGE | NIF_ICON;
-    Shell_NotifyIconA(NIM_ADD, &trayIconData);
-}
-
-void setTrayTip(const std::wstring& tip) {
-    const std::string bytes = TipBytes(tip);
-    std::memset(trayIconData.szTip, ' ', kTipFieldSize);
-    std::memcpy(trayIconData.szTip, bytes.data(), bytes.size());
-    trayIconData.szTip[bytes.size()] = '\0';
-    trayIconData.uFlags = NIF_TIP;
-    Shell_NotifyIconA(NIM_MODIFY, &trayIconData);
-}
-
-void removeTrayIcon() {
-    if (trayWindow == nullptr) {
-        return;
+bool RestoreOnIconClick(RestorableWindow& window, unsigned message, std::intptr_t mouseMessage) {
+    const bool click = mouseMessage == kLeftButtonUp || mouseMessage == kRightButtonUp;
+    if (message != WM_TRAYCALLBACK || !click || window.WindowState() != kMinimized) {
+        return false;
     }
-    trayIconData.uFlags = 0;
-    Shell_NotifyIconA(NIM_DELETE, &trayIconData);
-    SetWindowLongPtrA(trayWindow->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousWindowProc));
-    trayWindow = nullptr;
-}
-
-LRESULT CALLBACK trayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool click = lParam == static_cast<LPARAM>(WM_LBUTTONUP) || lParam == static_cast<LPARAM>(WM_RBUTTONUP);
-    if (message == WM_TRAYCALLBACK && click && trayWindow != nullptr && trayWindow->WindowState() == kMinimized) {
-        trayWindow->SetVisible(true);
-        trayWindow->SetWindowState(trayWindow->LastState());
-        trayWindow->AfterRestore();
-        return 0;
-    }
-    return CallWindowProcA(previousWindowProc, window, message, wParam, lParam);
+    window.SetVisible(true);
+    window.SetWindowState(window.LastState());
+    window.AfterRestore();
+    return true;
 }
 
 }  // namespace 托盘

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "text/blanks.h"
+
 namespace text {
 
 namespace {
-
-constexpr wchar_t kBlanks[] = L" \t";
 
 // A run of minDigits to maxDigits decimal digits, not followed by another digit, taken from the front of `rest`.
 std::optional<int> TakeNumber(std::wstring_view& rest, std::size_t minDigits, std::size_t maxDigits) {
@@ -87,11 +87,10 @@ std::wstring RenderTime(std::wstring_view stored, std::wstring (*format)(const T
 }  // namespace
 
 std::optional<DateTimeReading> ReadDateTime(std::wstring_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::wstring_view::npos) {
+    std::wstring_view rest = Trim(text);
+    if (rest.empty()) {
         return std::nullopt;
     }
-    std::wstring_view rest = text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
     DateTimeReading reading;
     std::wstring_view afterDate = rest;
     reading.date = TakeDate(afterDate);

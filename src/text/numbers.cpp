@@ -9,6 +9,8 @@
 #include <cwchar>
 #include <limits>
 
+#include "text/blanks.h"
+
 // MinGW's own printf rounds correctly, and writes long doubles exactly; the old system runtime's does not.
 #if defined(__MINGW32__) && !__USE_MINGW_ANSI_STDIO
 #error "MinGW's ISO stdio is needed"
@@ -216,9 +218,8 @@ Decimal ShortestDigits(double magnitude) {
 
 double ReadLeadingNumber(std::wstring_view text) {
     std::wstring compact(text);
-    compact.erase(
-        std::remove_if(compact.begin(), compact.end(), [](wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n'; }),
-        compact.end());
+    compact.erase(std::remove_if(compact.begin(), compact.end(), [](wchar_t c) { return IsBlank(c) || c == L'\n'; }),
+                  compact.end());
     std::size_t end = 0;
     return ReadNumber(compact, end).value_or(0.0);
 }
@@ -250,11 +251,7 @@ std::wstring FormatPlainNumber(double value) {
 }
 
 std::optional<std::int32_t> ToWholeNumber(std::wstring_view text) {
-    const std::size_t first = text.find_first_not_of(L" \t");
-    if (first == std::wstring_view::npos) {
-        return std::nullopt;
-    }
-    text = text.substr(first, text.find_last_not_of(L" \t") + 1 - first);
+    text = Trim(text);
     std::size_t end = 0;
     const std::optional<double> value = ReadNumber(text, end);
     if (!value || end != text.size()) {

@@ -59,6 +59,9 @@ TEST(FindDueTrigger, MomentTable) {
         {L"2026-12-04", L"23:05:07", 0, {1, L"", 0, L"202612042305"}, false},
         // The day of the month followed by the rendered time, compared as text.
         {L"2026-12-04", L"23:05:07", 0, {9, L"", 42305, L""}, true},
+        // Stored texts edited by hand: read as a date and a time, not compared as written.
+        {L"2026-01-05", L"09:05:59", 0, {1, L"9:5", 0, L"2026-1-5"}, true},
+        {L"2026-01-05", L"09:05:59", 0, {7, L"9:5", 0, L""}, true},
         // Captions that do not read as a date and a time.
         {L"23:05:07", L"23:05:07", 0, {2, L"23:05", 0, L""}, false},
         {L"2026-12-04", L"2026-12-04", 0, {2, L"00:00", 0, L""}, false},

@@ -2,57 +2,43 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
-#include <vector>
 
-#ifndef _WIN32
-#include "platform/host/control.h"
+#include "support/recording_platform.h"
 
 namespace {
 
-using Step = hostenv::SecurityStep;
+using Calls = std::vector<std::string>;
+using Boxes = std::vector<std::wstring>;
 
-const std::string kOpen = "OpenProcessToken(process=-1, access=0x20)",
-                  kLookup = "LookupPrivilegeValueA(system=null, name=SeShutdownPrivilege)",
-                  kClose = "CloseHandle(token)";
+// The texts as the user reads them, written out here, so that a text "corrected" in the program shows.
+const std::wstring kToken = L"Das Handle f黵 den Accesstoken des aktuellen Prozesses konnte nicht erlangt werden.",
+                   kLuid = L"Der aktuelle LUID f黵 das SE_SHUTDOWN-Privileg konnte nicht ermittelt werden konnte.",
+                   kAdjust = L"Das Privileg zum Herunterfahren des Systems konnte aus unbekanntem Grund nicht "
+                             L"modifiziert werden.",
+                   kEnable = L"Das Privileg zum Herunterfahren/Neustarten des Systems konnte nicht aktiviert werden.",
+                   kRefused = L"Das System kann aufgrund eines Fehlers nicht heruntergefahren werden.";
 
-std::string Adjust(int attributes) {
-    return "AdjustTokenPrivileges(token, disableAll=0, count=1, luid=19:0, attributes=" + std::to_string(attributes) +
-           ", bufferLength=0, previousState=null, returnLength=null)";
-}
-
-// The request with the privilege enabled before and disabled after.
-std::vector<std::string> Privileged(int mode) {
-    return {kOpen, kLookup, Adjust(2), kClose, "ExitWindowsEx(flags=" + std::to_string(mode) + ", reason=0)",
-            kOpen, kLookup, Adjust(0), kClose};
-}
-
-// A real request would end the Wine session, so this runs against the host stand-in only.
-TEST(ShutdownExecutorHostOnly, CallsAndReportsInOrder) {
-    // The mode, the step made to fail, the calls made, the messages shown.
-    const std::tuple<std::int32_t, Step, std::vector<std::string>, std::vector<std::wstring>> cases[] = {
-        {8, Step::None, Privileged(8), {}},
-        {4, Step::None, {"ExitWindowsEx(flags=4, reason=0)"}, {}},
-        {8, Step::OpenToken, {kOpen}, {kTokenMessage, kEnablingMessage}},
-        {8, Step::LookupPrivilege, {kOpen, kLookup, kClose}, {kIdentifierMessage, kEnablingMessage}},
-        {2, Step::AdjustPrivileges, {kOpen, kLookup, Adjust(2), kClose}, {kAdjustmentMessage, kEnablingMessage}},
-        {2, Step::ExitWindows, Privileged(2), {kRefusalMessage}},
+TEST(ShutdownExecutor, EnablesRequestsDisablesAndReportsEachFailure) {
+    // The mode, the privilege step that fails, whether the system refuses; the calls made, the boxes shown.
+    const std::tuple<std::int32_t, std::optional<PrivilegeStep>, bool, Calls, Boxes> cases[] = {
+        {8, std::nullopt, false, {"enable", "exit 8", "disable"}, {}},
+        {1, std::nullopt, false, {"enable", "exit 1", "disable"}, {}},
+        {4, PrivilegeStep::OpenToken, false, {"exit 4"}, {}},  // a mode without 1, 2 or 8 needs no privilege
+        {0, std::nullopt, true, {"exit 0"}, {kRefused}},
+        {8, PrivilegeStep::OpenToken, false, {"enable"}, {kToken, kEnable}},
+        {8, PrivilegeStep::LookupPrivilege, false, {"enable"}, {kLuid, kEnable}},
+        {2, PrivilegeStep::AdjustPrivileges, false, {"enable"}, {kAdjust, kEnable}},
+        {2, std::nullopt, true, {"enable", "exit 2", "disable"}, {kRefused}},
     };
-    for (const auto& [mode, failing, calls, boxes] : cases) {
-        hostenv::ResetSecurity();
-        hostenv::ResetMessageBoxes();
-        hostenv::FailSecurityStep(failing);
-        EXPECT_EQ(clsShutdown().ShutDownNTbasedWindows(mode), boxes.empty());
-        EXPECT_EQ(hostenv::SecurityLog(), calls);
-        std::vector<std::wstring> texts;
-        for (const auto& box : hostenv::ShownMessageBoxes()) {
-            texts.push_back(box.text);
-            EXPECT_EQ(box.caption + L" " + std::to_wstring(box.type), L"岚舟定时关机 48");  // OK, exclamation mark
-        }
-        EXPECT_EQ(texts, boxes);
+    for (const auto& [mode, failing, refused, calls, boxes] : cases) {
+        RecordingPlatform platform;
+        platform.failingStep = failing;
+        platform.exitRefused = refused;
+        EXPECT_EQ(clsShutdown(platform).ShutDownNTbasedWindows(mode), boxes.empty()) << mode;
+        EXPECT_EQ(platform.calls, calls) << mode;
+        EXPECT_EQ(platform.boxes, boxes) << mode;
     }
 }
 
 }  // namespace
-#endif

@@ -2,39 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
-#include <string>
 #include <utility>
 
 #include "scheduler/mtimer.h"
-#ifndef _WIN32
-#include "platform/host/control.h"
-#endif
+#include "support/recording_platform.h"
 
 namespace {
 
-// The platform timer id under which `timer` is registered, or 0.
-UINT_PTR IdOf(const Timer& timer) {
-    const auto& registry = mTimer::TimerRegistry();
-    const auto entry = std::find_if(registry.begin(), registry.end(), [&timer](const auto& keyAndAddress) {
-        return keyAndAddress.second == reinterpret_cast<std::uintptr_t>(&timer);
-    });
-    return entry == registry.end() ? 0 : static_cast<UINT_PTR>(std::stoull(entry->first.substr(3)));
-}
-
-// Unregistered, and the platform timer killed already.
-bool Gone(UINT_PTR id) {
-    return mTimer::TimerRegistry().count(L"ID:" + std::to_wstring(id)) == 0 && KillTimer(nullptr, id) == FALSE;
+std::uintptr_t Address(const Timer& timer) {
+    return reinterpret_cast<std::uintptr_t>(&timer);
 }
 
 // Two timers: the first runs from the first positive interval until destroyed, the second stops itself in its
-// first expiry.
+// first expiry. Expiries arrive as the callback passes them on, by platform timer id.
 TEST(TimerObject, RunsOnlyWithAPositiveIntervalAndEachGetsItsOwnExpiries) {
+    RecordingPlatform platform;
     int firstEvents = 0;
     int secondEvents = 0;
-    auto first = std::make_unique<Timer>();
-    Timer second;
+    auto first = std::make_unique<Timer>(platform);
+    Timer second(platform);
     first->TimerEvent = [&] { ++firstEvents; };
     second.TimerEvent = [&] {
         ++secondEvents;
@@ -45,41 +32,22 @@ TEST(TimerObject, RunsOnlyWithAPositiveIntervalAndEachGetsItsOwnExpiries) {
         first->Enabled(true);
         EXPECT_EQ(first->Enabled(), interval > 0) << interval;
     }
-    first->Enabled(true);
+    first->Enabled(true);  // running already: nothing more
     second.Interval(30);
     second.Enabled(true);
-    EXPECT_EQ(mTimer::TimerRegistry().size(), 2u) << "enabled twice, it runs once";
-    const UINT_PTR secondId = IdOf(second);
-    // Expiries come through the thread's message loop on Windows, and as the stand-in's clock moves on the host.
-    const auto done = [&] { return firstEvents >= 2 && secondEvents == 1; };
-#ifdef _WIN32
-    MSG message;
-    for (const DWORD start = GetTickCount();
-         !done() && GetTickCount() - start < 5000 && GetMessageW(&message, nullptr, 0, 0);) {
-        DispatchMessageW(&message);
+    EXPECT_EQ(mTimer::TimerRegistry(), (mTimer::Registry{{L"ID:1", Address(*first)}, {L"ID:2", Address(second)}}));
+    for (const std::uintptr_t id : {2u, 1u, 2u, 1u}) {  // the second expiry of timer 2 was queued before it stopped
+        mTimer::RaiseTimerOf(id);
     }
-#else
-    hostenv::AdvanceTime(1000);
-#endif
-    ASSERT_TRUE(done());
-    EXPECT_FALSE(second.Enabled());
-    EXPECT_TRUE(Gone(secondId));
-
-    mTimer::TimerProc(nullptr, WM_TIMER, secondId, 0);  // an expiry already queued when it stopped
-    EXPECT_EQ(secondEvents, 1);
-#ifndef _WIN32
-    // 50 expiries at 20 ms, then a new interval restarts the timer with it; a start the platform refuses leaves
-    // the timer stopped.
-    first->Interval(300);
-    hostenv::AdvanceTime(600);
-    EXPECT_EQ(firstEvents, 52);
-    hostenv::SetTimerRefuses(true);
+    EXPECT_EQ(std::pair(firstEvents, secondEvents), std::pair(2, 1));
+    first->Interval(300);  // restarts with the new period
+    platform.timersRefused = true;
     second.Enabled(true);
     EXPECT_FALSE(second.Enabled());
-#endif
-    const UINT_PTR firstId = IdOf(*first);
     first.reset();
-    EXPECT_TRUE(Gone(firstId));
+    EXPECT_EQ(platform.calls, (std::vector<std::string>{"start 20", "start 30", "stop 2", "stop 1", "start 300",
+                                                        "start 30", "stop 3"}));
+    EXPECT_TRUE(mTimer::TimerRegistry().empty());
 }
 
 }  // namespace

@@ -6,16 +6,22 @@
 #include <memory>
 #include <string>
 
+#include "app/autostart_box.h"
 #include "app/clock_tick.h"
 #include "app/main_layout.h"
+#include "app/win/window.h"
 #include "dialogs/win/settings_dialog.h"
-#include "platform/win/window.h"
-#include "platform/win32.h"
 #include "schedule/schedule_model.h"
 #include "scheduler/timer.h"
-#include "system/tray.h"
+#include "scheduler/win/windowless_timers.h"
+#include "system/win/shutdown_calls.h"
+#include "system/win/tray.h"
 
-class Form1 final : public Window, public 托盘::TrayWindow, public MainWindowLink, public ClockLabels {
+class Form1 final : public Window,
+                    public 托盘::TrayWindow,
+                    public MainWindowLink,
+                    private TickWindow,
+                    private AutostartBox {
   public:
     explicit Form1(HINSTANCE instance);
 
@@ -40,12 +46,20 @@ class Form1 final : public Window, public 托盘::TrayWindow, public MainWindowL
     void AddScheduleLine(Action action, const std::wstring& line) override;
     void ShiJian() override;
 
-    // ClockLabels
+  private:
+    // TickWindow
     void SetCaptions(const std::wstring& date, const std::wstring& time) override;
     std::wstring DateCaption() const override { return WindowText(Control(kLabel1Id)); }
     std::wstring TimeCaption() const override { return WindowText(Control(kLabel2Id)); }
+    void RemoveTrayIcon() override { 托盘::removeTrayIcon(); }
 
-  private:
+    // AutostartBox
+    int Value() const override;
+    void SetValue(int value) override;
+    std::wstring ReadRunValue() override;
+    bool WriteRunValue(const std::wstring& command) override;
+    bool DeleteRunValue() override;
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void ApplyLayout() override;
     void Destroyed() override { PostQuitMessage(0); }
@@ -59,7 +73,6 @@ class Form1 final : public Window, public 托盘::TrayWindow, public MainWindowL
     void Check1_Click();
     void Timer1_Timer();
     void FillScheduleLists();
-    void SetCheck1(int value);
     void EndSession();
     [[noreturn]] void EndAtOnce();
 
@@ -77,8 +90,10 @@ class Form1 final : public Window, public 托盘::TrayWindow, public MainWindowL
     std::wstring autostartCommand;
 
     ScheduleModel model;
+    WindowlessTimers timers;
     std::unique_ptr<Timer> Timer1;
-    ClockTick clockTick;  // holds the executor, created on first use
+    WindowsShutdownCalls shutdownCalls;
+    ClockTick clockTick{shutdownCalls};
 
     UniqueIcon bigIcon;
     UniqueIcon smallIcon;

@@ -1,41 +1,34 @@
 // Form1's handlers: start-up, lifecycle, the autostart box and the once-a-second tick.
-#include "app/autostart_box.h"
-#include "app/main_layout.h"
+#include "app/program_path.h"
 #include "app/startup_args.h"
 #include "app/summary_lines.h"
 #include "app/win/form1.h"
-#include "platform/program_path.h"
+#include "app/win/module_path.h"
 #include "schedule/loader.h"
+#include "schedule/win/ini.h"
+#include "system/product_names.h"
+#include "system/win/reg.h"
 
 void Form1::Form_Load(const std::wstring& argumentString) {
-    autostartCommand = autostart::ExpectedCommand();
-    SetCheck1(autostart::IsRegistered(autostartCommand) ? BST_CHECKED : BST_UNCHECKED);
+    const std::wstring path = ProgramPath();
+    autostartCommand = autostart::Command(FolderOf(path), BaseNameOf(path));
+    autostart::SetFromRegistry(*this, autostartCommand);
     ShiJian();
     FillScheduleLists();
-    Timer1 = std::make_unique<Timer>();
+    Timer1 = std::make_unique<Timer>(timers);
     Timer1->TimerEvent = [this] { Timer1_Timer(); };
     Timer1->Interval(1000);
     Timer1->Enabled(true);
     托盘::addTrayIcon(*this);
-    托盘::setTrayTip(kTrayTip);
+    托盘::setTrayTip(kSystemName);
     if (StartsHidden(argumentString)) {
         startedHidden = true;
         SetWindowState(1);
     }
 }
 
-// Setting the box runs its click handler only when the state changes, as a user's click would.
-void Form1::SetCheck1(int value) {
-    HWND check = Control(kCheck1Id);
-    if (static_cast<int>(SendMessageW(check, BM_GETCHECK, 0, 0)) == value) {
-        return;
-    }
-    SendMessageW(check, BM_SETCHECK, static_cast<WPARAM>(value), 0);
-    Check1_Click();
-}
-
 void Form1::ShiJian() {
-    LoadSchedule(model, platform::ProgramFolder());
+    LoadSchedule(model, IniSettingsFile(ProgramFolder()));
 }
 
 void Form1::FillScheduleLists() {
@@ -76,13 +69,38 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Check1_Click() {
-    autostart::Apply(static_cast<int>(SendMessageW(Control(kCheck1Id), BM_GETCHECK, 0, 0)), autostartCommand);
+    autostart::Check1_Click(*this, autostartCommand);
 }
 
 void Form1::Timer1_Timer() {
-    if (clockTick.Run(*this, model, *Timer1)) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const bool acted = clockTick.Run({now.wYear, now.wMonth, now.wDay}, {now.wHour, now.wMinute, now.wSecond},
+                                     static_cast<std::int32_t>(GetTickCount()), model, *Timer1, *this);
+    if (acted) {
         EndAtOnce();
     }
+}
+
+int Form1::Value() const {
+    return static_cast<int>(SendMessageW(Control(kCheck1Id), BM_GETCHECK, 0, 0));
+}
+
+void Form1::SetValue(int value) {
+    SendMessageW(Control(kCheck1Id), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+std::wstring Form1::ReadRunValue() {
+    DWORD type = REG_SZ;
+    return reg::readRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, kSystemName, type);
+}
+
+bool Form1::WriteRunValue(const std::wstring& command) {
+    return reg::writeRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, kSystemName, command, REG_SZ);
+}
+
+bool Form1::DeleteRunValue() {
+    return reg::deleteRegistryValue(HKEY_LOCAL_MACHINE, reg::kRunKeyPath, kSystemName);
 }
 
 // Windows is ending the session: nothing to ask, only the icon to take away.

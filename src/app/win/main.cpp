@@ -2,7 +2,7 @@
 #include "app/instance_name.h"
 #include "app/startup_args.h"
 #include "app/win/form1.h"
-#include "platform/program_path.h"
+#include "app/win/module_path.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ int RunMessageLoop(HWND mainWindow) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // The mutex is never closed: it lives as long as the process, and a second start of the same file
     // finds it and leaves.
-    CreateMutexW(nullptr, FALSE, InstanceMutexName(platform::ProgramPath()).c_str());
+    CreateMutexW(nullptr, FALSE, InstanceMutexName(ProgramPath()).c_str());
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         return 0;
     }
@@ -35,7 +35,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (!form.Create()) {
         return 1;
     }
-    form.Form_Load(ArgumentString(GetCommandLineW(), platform::ProgramPath()));
+    form.Form_Load(ArgumentString(GetCommandLineW(), ProgramPath()));
     if (!form.StartedHidden()) {
         form.Show(showCommand);
     }

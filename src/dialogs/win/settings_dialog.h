@@ -1,9 +1,10 @@
 // The Win32 settings dialogs (one type for both actions), as the main window opens and closes them.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
-#include "platform/win32.h"
 #include "schedule/schedule_model.h"
 
 // What a settings dialog needs of the main window.

@@ -2,9 +2,12 @@
 // that run the dialog's handlers on them.
 #include "dialogs/win/settings_window.h"
 
+#include "app/win/module_path.h"
+#include "dialogs/settings_handlers.h"
 #include "dialogs/settings_ids.h"
 #include "dialogs/settings_layout.h"
-#include "platform/program_path.h"
+#include "dialogs/settings_save.h"
+#include "schedule/win/ini.h"
 
 namespace {
 
@@ -101,8 +104,8 @@ void SettingsWindow::CreateControls(HINSTANCE instance) {
             SendMessageW(child, EM_LIMITTEXT, static_cast<WPARAM>(control.maxChars), 0);
         }
         if (control.kind == SettingsControlKind::WeekdayList) {
-            for (const std::wstring& item : WeekdayItems()) {
-                SendMessageW(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+            for (const wchar_t* item : kWeekdayNames) {
+                SendMessageW(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
             }
         }
     }
@@ -174,13 +177,14 @@ void SettingsWindow::Form_Load() {
     SetIcons(reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_BIG, 0)),
              reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_SMALL, 0)));
     const SYSTEMTIME now = Now();
-    settings::Form_Load(*this, action, platform::ProgramFolder(), {now.wYear, now.wMonth, now.wDay});
+    settings::Form_Load(*this, action, IniSettingsFile(ProgramFolder()), {now.wYear, now.wMonth, now.wDay});
 }
 
 // Saves, then closes: the window and this object are gone when DestroyWindow returns.
 void SettingsWindow::Command2_Click() {
     MainWindowTarget target(mainWindow, action);
-    settings::Command2_Click(*this, action, platform::ProgramFolder(), Now().wYear, target);
+    IniSettingsFile file(ProgramFolder());
+    settings::Command2_Click(*this, action, file, Now().wYear, target);
     DestroyWindow(window);
 }
 

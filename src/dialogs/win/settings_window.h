@@ -3,9 +3,9 @@
 
 #include <array>
 
-#include "dialogs/settings_handlers.h"
+#include "app/win/window.h"
+#include "dialogs/settings_controls.h"
 #include "dialogs/win/settings_dialog.h"
-#include "platform/win/window.h"
 
 class SettingsWindow final : public Window, private SettingsControls {
   public:
