@@ -22,7 +22,7 @@ constexpr std::int32_t kPrivilegedModes = 1 | 2 | 8;
 }  // namespace
 
 bool clsShutdown::ShutDownDOSbasedWindows(std::int32_t ShutDownMode) {
-    if (!calls.ExitWindows(ShutDownMode)) {
+    if (!calls.RequestExit(ShutDownMode)) {
         calls.ShowFailure(kRefusalMessage);
         return false;
     }

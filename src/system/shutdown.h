@@ -15,7 +15,7 @@ class ShutdownCalls {
     // Enables or disables SeShutdownPrivilege of this process; the step that failed, if one did.
     virtual std::optional<PrivilegeStep> SetPrivilege(bool enable) = 0;
     // ExitWindowsEx with the mode; true when the system accepted the request.
-    virtual bool ExitWindows(std::int32_t mode) = 0;
+    virtual bool RequestExit(std::int32_t mode) = 0;
     // A modal box with the text, an OK button, the exclamation icon and the application title.
     virtual void ShowFailure(const wchar_t* message) = 0;
 };

@@ -22,7 +22,7 @@ std::optional<PrivilegeStep> WindowsShutdownCalls::SetPrivilege(bool enable) {
     return std::nullopt;
 }
 
-bool WindowsShutdownCalls::ExitWindows(std::int32_t mode) {
+bool WindowsShutdownCalls::RequestExit(std::int32_t mode) {
     return ExitWindowsEx(static_cast<UINT>(mode), 0) != 0;
 }
 

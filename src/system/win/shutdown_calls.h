@@ -6,6 +6,6 @@
 class WindowsShutdownCalls final : public ShutdownCalls {
   public:
     std::optional<PrivilegeStep> SetPrivilege(bool enable) override;
-    bool ExitWindows(std::int32_t mode) override;
+    bool RequestExit(std::int32_t mode) override;
     void ShowFailure(const wchar_t* message) override;
 };

@@ -14,7 +14,7 @@ struct RecordingPlatform : ShutdownCalls, PlatformTimers {
         calls.push_back(enable ? "enable" : "disable");
         return failingStep;
     }
-    bool ExitWindows(std::int32_t mode) override {
+    bool RequestExit(std::int32_t mode) override {
         calls.push_back("exit " + std::to_string(mode));
         return !exitRefused;
     }
