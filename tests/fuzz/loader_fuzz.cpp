@@ -1,70 +1,67 @@
-// clang-format off
-// fuzz-sources: src/schedule/loader.cpp src/schedule/ini.cpp src/schedule/schedule_model.cpp src/text/numbers.cpp src/platform/codepage.cpp src/platform/host/codepage.cpp src/platform/host/profile.cpp src/platform/host/process.cpp
-// clang-format on
-// Arbitrary bytes as timer.ini: the loader and the private-profile functions under it.
-#include <algorithm>
+// Arbitrary stored values as the program reads them: the loader, the lines the main window shows for what it
+// loaded, the tick's decision on it, and a settings dialog loaded from them, saved and loaded again.
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
-#include "fuzz_input.h"
-#include "schedule/ini.h"
+#include "app/summary_lines.h"
 #include "schedule/loader.h"
+#include "scheduler/evaluation.h"
+#include "support/memory_dialog.h"
 
 namespace {
 
-bool StartsWithUtf8Mark() {
-    return fuzz::SettingsBytes().rfind("\xEF\xBB\xBF", 0) == 0;
+// A broken promise is a crash, so that the fuzzer keeps the input that shows it.
+void Require(bool holds, const char* promise) {
+    if (!holds) {
+        std::fprintf(stderr, "broken: %s\n", promise);
+        std::abort();
+    }
 }
 
-// Saves a restart time and loads the file again. False when the save failed, or when its rewrite brought the bytes
-// of the UTF-8 mark to the head of a file that did not begin with them: the load then takes the whole file for
-// UTF-8, as the real functions do.
-bool SaveAndLoad(const std::wstring& folder, const std::wstring& time, ScheduleModel& model) {
-    const bool wasUtf8 = StartsWithUtf8Mark();
-    if (ini::writeIniValue(ini::SettingsPath(folder), L"重启", L"每天定时重启", time) == 0) {
-        return false;
-    }
-    LoadSchedule(model, folder);
-    return wasUtf8 || !StartsWithUtf8Mark();
-}
+// A byte from 0x80 up stands for one of the characters the program's rules turn on.
+constexpr wchar_t kWide[] = L"周日一二三四五六乗号上\u3000\uFF11\xD840\xDC00\xFFFF";
 
-void CheckRecord(const ActionSchedule& s) {
-    fuzz::Require(s.weeklyDayNumber == WeekdayNumberOf(s.weeklyDay), "the weekday number follows the weekday");
-    fuzz::Require(!s.onceDate.empty() || s.onceTime.empty(), "no one-time time without its date");
-    fuzz::Require(!s.weeklyDay.empty() || s.weeklyTime.empty(), "no weekly time without its weekday");
-    for (const std::wstring* field :
-         {&s.onceDate, &s.onceTime, &s.dailyTime, &s.weeklyDay, &s.weeklyTime, &s.monthlyTime}) {
-        fuzz::Require(field->size() <= 254, "a value holds at most 254 bytes");
-    }
+void CheckRecord(const ActionSchedule& s, const ActionKeys& keys, const SettingsFile& file) {
+    Require(s.weeklyDayNumber == WeekdayNumberOf(s.weeklyDay), "the weekday number follows the weekday");
+    Require(!s.onceDate.empty() || s.onceTime.empty(), "no one-time time without its date");
+    Require(!s.weeklyDay.empty() || s.weeklyTime.empty(), "no weekly time without its weekday");
+    Require(!file.Read(keys.section, keys.monthlyDay).empty() || s.monthlyTime.empty(), "no monthly time alone");
 }
 
 }  // namespace
 
+// The input holds the sixteen values, the shutdown section's eight keys then the restart section's, each ended
+// by a NUL.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::wstring& folder = fuzz::Folder("loader-fuzz");
-    fuzz::WriteSettings(std::string(reinterpret_cast<const char*>(data), size));
-
+    std::wstring value;
+    MemorySettings file;
+    std::size_t key = 0;
+    for (std::size_t i = 0; i < size && key < 16; ++i) {
+        if (data[i] != 0) {
+            value += data[i] < 0x80 ? static_cast<wchar_t>(data[i]) : kWide[data[i] & 0x0F];
+            continue;
+        }
+        const ActionKeys& keys = KeysFor(key < 8 ? Action::Shutdown : Action::Restart);
+        file.Write(keys.section, keys.InOrder()[key % 8], value);
+        value.clear();
+        ++key;
+    }
     ScheduleModel model;
-    LoadSchedule(model, folder);
-    CheckRecord(model.shutdownSchedule);
-    CheckRecord(model.restartSchedule);
-
-    ScheduleModel again;
-    LoadSchedule(again, folder);
-    fuzz::Require(again.shutdownSchedule == model.shutdownSchedule && again.restartSchedule == model.restartSchedule,
-                  "loading is repeatable");
-
-    // The first save rewrites a damaged file as the real functions do, which may change the other section: blanks
-    // a NUL kept from the line end are trimmed once they end it, a header without a name goes and its keys join the
-    // section above. A header whose name ends in blanks before a NUL ("[重启\t\0]") is another section until that
-    // rewrite and the same one after it, found ahead of the section the save appended: only a file without NUL is sure
-    // to give its first save back. From then on a save leaves the other section alone.
-    const bool hasNul = std::find(data, data + size, 0) != data + size;
-    if (SaveAndLoad(folder, L"06:15", model) && !hasNul) {
-        fuzz::Require(model.restartSchedule.dailyTime == L"06:15", "a saved value reads back");
+    LoadSchedule(model, file);
+    ScheduleModel again{model.restartSchedule, model.shutdownSchedule};
+    LoadSchedule(again, file);
+    Require(again.shutdownSchedule == model.shutdownSchedule && again.restartSchedule == model.restartSchedule,
+            "loading starts afresh and gives the same");
+    for (const Action action : {Action::Shutdown, Action::Restart}) {
+        CheckRecord(model.For(action), KeysFor(action), file);
+        for (const std::wstring& line : ScheduleLines(action, model.For(action))) {
+            Require(line.back() == L')', "a summary line ends its trigger's ending");
+        }
+        Dialog dialog(action, file);
+        dialog.Save();
+        Require(View(Dialog(action, dialog.file)) == View(dialog), "a save loads back as the dialog showed it");
     }
-    if (SaveAndLoad(folder, L"06:16", again)) {
-        fuzz::Require(again.restartSchedule.dailyTime == L"06:16", "a saved value reads back");
-        fuzz::Require(again.shutdownSchedule == model.shutdownSchedule, "a save leaves the other section alone");
-    }
+    FindDueTrigger(L"2026-12-04", L"23:05:07", 3600000, model);
     return 0;
 }

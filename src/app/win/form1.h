@@ -74,7 +74,7 @@ class Form1 final : public Window,
     void Timer1_Timer();
     void FillScheduleLists();
     void EndSession();
-    [[noreturn]] void EndAtOnce();
+    [[noreturn]] static void EndAtOnce();
 
     // View
     void CreateControls();

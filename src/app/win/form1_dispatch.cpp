@@ -20,7 +20,7 @@ void Form1::AddScheduleLine(Action action, const std::wstring& line) {
 }
 
 int Form1::WindowState() const {
-    return IsIconic(window) ? 1 : IsZoomed(window) ? 2 : 0;
+    return IsIconic(window) != FALSE ? 1 : IsZoomed(window) != FALSE ? 2 : 0;
 }
 
 void Form1::SetWindowState(int state) {

@@ -13,7 +13,7 @@ int RunMessageLoop(HWND mainWindow) {
             continue;
         }
         // Gives the main window keyboard navigation between its controls (Tab, Space).
-        if (IsWindow(mainWindow) && IsDialogMessageW(mainWindow, &message)) {
+        if (IsWindow(mainWindow) != FALSE && IsDialogMessageW(mainWindow, &message) != FALSE) {
             continue;
         }
         TranslateMessage(&message);
@@ -24,20 +24,21 @@ int RunMessageLoop(HWND mainWindow) {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+// The parameters keep the names the Windows headers give them.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCmd) {
     // The mutex is never closed: it lives as long as the process, and a second start of the same file
     // finds it and leaves.
     CreateMutexW(nullptr, FALSE, InstanceMutexName(ProgramPath()).c_str());
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         return 0;
     }
-    Form1 form(instance);
+    Form1 form(hInstance);
     if (!form.Create()) {
         return 1;
     }
     form.Form_Load(ArgumentString(GetCommandLineW(), ProgramPath()));
     if (!form.StartedHidden()) {
-        form.Show(showCommand);
+        form.Show(nShowCmd);
     }
     return RunMessageLoop(form.Handle());
 }

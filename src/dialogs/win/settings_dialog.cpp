@@ -44,7 +44,7 @@ void UnloadSettingsDialogs() {
 
 bool IsSettingsDialogMessage(MSG* message) {
     for (const auto& dialog : openDialogs) {
-        if (dialog && dialog->Handle() != nullptr && IsDialogMessageW(dialog->Handle(), message)) {
+        if (dialog && dialog->Handle() != nullptr && IsDialogMessageW(dialog->Handle(), message) != FALSE) {
             return true;
         }
     }

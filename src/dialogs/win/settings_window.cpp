@@ -147,7 +147,7 @@ LRESULT SettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             // A plain window does not keep its focused control across deactivation the way a dialog does.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 lastFocus = GetFocus();
-            } else if (lastFocus != nullptr && IsChild(window, lastFocus)) {
+            } else if (lastFocus != nullptr && IsChild(window, lastFocus) != FALSE) {
                 SetFocus(lastFocus);
                 return 0;
             }
@@ -234,6 +234,6 @@ LRESULT SettingsWindow::ColorField(HDC dc, HWND control, UINT message, WPARAM wP
     }
     const int colour = backgrounds[IndexOf(*field)];
     SetBkColor(dc, GetSysColor(colour));
-    SetTextColor(dc, GetSysColor(IsWindowEnabled(Control(*field)) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    SetTextColor(dc, GetSysColor(IsWindowEnabled(Control(*field)) != FALSE ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
 }

@@ -12,7 +12,7 @@ class SettingsWindow final : public Window, private SettingsControls {
     // Called once the window is gone; the owner may then delete the object.
     using ClosedHandler = void (*)(Action action);
 
-    SettingsWindow(Action action, MainWindowLink& mainWindow, ClosedHandler closed);
+    SettingsWindow(Action dialogAction, MainWindowLink& link, ClosedHandler closedHandler);
 
     // Creates the window and its controls, runs Form_Load and shows it centred; false when the system refuses.
     bool Create(HINSTANCE instance);

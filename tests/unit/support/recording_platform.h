@@ -11,7 +11,7 @@
 
 struct RecordingPlatform : ShutdownCalls, PlatformTimers {
     std::optional<PrivilegeStep> SetPrivilege(bool enable) override {
-        calls.push_back(enable ? "enable" : "disable");
+        calls.emplace_back(enable ? "enable" : "disable");
         return failingStep;
     }
     bool RequestExit(std::int32_t mode) override {

@@ -16,7 +16,7 @@ TEST(WindowlessTimers, ExpiriesReachTheirTimerUntilItStops) {
     timer.Enabled(true);
     MSG message;
     for (const DWORD start = GetTickCount();
-         events < 2 && GetTickCount() - start < 5000 && GetMessageW(&message, nullptr, 0, 0);) {
+         events < 2 && GetTickCount() - start < 5000 && GetMessageW(&message, nullptr, 0, 0) > 0;) {
         DispatchMessageW(&message);
     }
     EXPECT_EQ(events, 2);

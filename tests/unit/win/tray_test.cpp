@@ -42,7 +42,7 @@ TEST(TrayIcon, RecordTipAndWindowProcedure) {
                          UINT{NIF_MESSAGE | NIF_ICON}));
     托盘::setTrayTip(kSystemName);
     EXPECT_EQ(std::string(d.szTip, 64),
-              std::string("\xB3\xCE\xD3\xEC\xB6\xA8\xCA\xB1\xB9\xD8\xBB\xFA", 13) + std::string(51, ' '));
+              std::string("\xB3\xCE\xD3\xEC\xB6\xA8\xCA\xB1\xB9\xD8\xBB\xFA") + '\0' + std::string(51, ' '));
     EXPECT_EQ(d.uFlags, UINT{NIF_TIP});
     EXPECT_EQ(SendMessageA(window.handle, 2025, 0, 0x200), 2025 << 16 | 0x200);
     EXPECT_EQ(SendMessageA(window.handle, 2025, 0, 0x202), 0);
