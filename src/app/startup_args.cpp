@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "text/blanks.h"
+
 namespace {
 
-bool IsBlank(wchar_t c) {
-    return c == L' ' || c == L'\t';
-}
+using text::IsBlank;
 
 // Latin letters only: the case differences that occur are in drive letters, folder names and the
 // extension, and a mismatch elsewhere still leaves the first-word rule.
