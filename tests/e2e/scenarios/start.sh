@@ -61,7 +61,8 @@ run_case "this copy's autostart value" reg="$APP_WIN /s" check=1
 # Started at logon as Windows starts an unquoted Run value: the path with its blanks, then "/s" (an application
 # name given as well keeps Wine from quoting the path).
 install_app "Program Files/Timer"
-run_case "the unquoted logon command line" line="$APP_WIN /s" app="$APP_WIN" shown=0
+run_case "the unquoted logon command line; another copy's autostart value" line="$APP_WIN /s" app="$APP_WIN" \
+    reg='C:\Timer\timer.exe /s' shown=0
 run_case "ticking the box of this copy" do='xclick "$MAIN_TITLE" $CHECK1' value="$APP_WIN /s"
 run_case "the value the box wrote, as the logon command line" line="$(autostart_value)" app="$APP_WIN" shown=0 check=1
 
