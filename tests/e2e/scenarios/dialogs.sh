@@ -11,13 +11,15 @@ disabled() { local id; for id in $(seq 1002 1014) $COMBO1; do style_bits "=$DIAL
 run_case "a daily time typed, saved with Enter" ini="[重启]
 每天定时重启=21:00" do='open_dialog 1; click_box 2; type_in 2 23; type_in 3 30; close_by Return' file="[重启]
 每天定时重启=21:00
-$(ini_section 关机 '' '' 23:30 '' '' '' '' '')" list1="$(list_line 23:30 "  (每天定时关机)")" list2==
+$(ini_section 关机 '' '' 23:30 '' '' '' '' '')" list1="$(list_line 23:30 "  (每天定时关机)")" \
+    list2="$(list_line 21:00 "  (每天定时重启)")"
 
 # The restart dialog only shows and saves its own section and list; its button brings an open dialog forward.
 run_case "the restart dialog beside the shutdown one" ini="[关机]
 每天定时关机=21:00" do='open_dialog 2; checks 0 0 0 0 0; open_dialog 1; checks 0 1 0 0 0; close_by box
     open_dialog 2; click_box 2; click_box 5; checks 0 1 0 0 1; expect 1 "one $DIALOG" probe count "=$DIALOG"
-    type_in 2 7; type_in 3 5; type_in 9 0; close_by ok' has="每天定时重启=07:05" list1== \
+    type_in 2 7; type_in 3 5; type_in 9 0; close_by ok' has="每天定时重启=07:05" \
+    list1="$(list_line 21:00 "  (每天定时关机)")" \
     list2="$(list_line 07:05 "  (每天定时重启)" 0 "  (每次开机0分钟重启)")"
 
 # Keys one at a time, as typed: an emptied field shows 0, "0" then "7" gives 7, a letter vanishes. A two-digit
@@ -45,4 +47,4 @@ run_case "closed by 取消, Esc and the close box: nothing written" ini="[关机
 每次开机X分钟关机=99999" do='open_dialog 1; for how in cancel Escape box; do
         click_box 1; click_box 2; type_in 9 12; close_by $how
         open_dialog 1; checks 0 1 0 0 1; shows 2 21; shows 9 99999
-    done' list1==
+    done' list1="$(list_line 21:00 "  (每天定时关机)" 99999 "  (每次开机99999分钟关机)")"
