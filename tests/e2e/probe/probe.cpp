@@ -1,14 +1,13 @@
 // Reads and drives the windows of another program in the same Wine prefix, for the end-to-end scripts:
-//   count T | pid T | focus T | terminate T | style T [ID] | rect T [ID] | text T [ID] | list T ID |
+//   count T | focus T | terminate T | style T [ID] | rect T [ID] | text T [ID] | list T ID |
 //   send T ID MSG [WPARAM LPARAM] | post T ID MSG | launch COMMANDLINE [APPNAME]
 // T is a substring of a window's title ("=TITLE" for the whole title); ID a control's id, 0 the window unless a
 // control has it (a tray icon does). A message parameter that is not a number is passed as a pointer to its text.
-// Output is UTF-8, one item per line. Exit status 0 on success, 1 when the window or control is missing.
+// Output is UTF-8, one item per line. Exit status 0 on success, 1 when the window or control is missing, 2 on
+// any other failure.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -19,10 +18,8 @@ namespace {
 constexpr UINT kTimeoutMs = 30000;
 
 void Print(const std::wstring& text) {
-    std::string bytes(text.size() * 3, '\0');
-    bytes.resize(
-        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                     bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
+    std::string bytes(text.size() * 3 + 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
     std::puts(bytes.c_str());
 }
 
@@ -39,12 +36,11 @@ std::wstring TextOf(HWND window, int item = -1) {
                       L'\0');
     Send(window, item < 0 ? WM_GETTEXT : LB_GETTEXT, item < 0 ? text.size() : index,
          reinterpret_cast<LPARAM>(text.data()));
-    text.resize(std::wcslen(text.c_str()));
-    return text;
+    return text.c_str();
 }
 
 int Run(std::vector<std::wstring> args) {
-    args.resize(std::max<std::size_t>(args.size(), 6));
+    args.resize(args.size() + 6);
     const auto number = [&](std::size_t i) {
         wchar_t* end = nullptr;
         const long long n = std::wcstoll(args[i].c_str(), &end, 0);
@@ -72,30 +68,28 @@ int Run(std::vector<std::wstring> args) {
     HWND window = all.empty() ? nullptr : all.front();
     HWND target = GetDlgItem(window, static_cast<int>(number(2)));
     target = target == nullptr && number(2) == 0 ? window : target;
-    DWORD pid = 0;
-    const DWORD thread = GetWindowThreadProcessId(window, &pid);
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof(gui);
     RECT rect{};
-    GetWindowRect(target, &rect);
     if (command == L"count") {
         Print(std::to_wstring(all.size()));
     } else if (target == nullptr) {
         return 1;
-    } else if (command == L"pid") {
-        Print(std::to_wstring(pid));
-    } else if (command == L"focus" && GetGUIThreadInfo(thread, &gui) && gui.hwndFocus != nullptr) {
-        Print(std::to_wstring(GetDlgCtrlID(gui.hwndFocus)));  // the control with the keyboard focus
+    } else if (command == L"focus") {
+        // The control with the keyboard focus; 0 when there is none.
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof(gui);
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui);
+        Print(std::to_wstring(GetDlgCtrlID(gui.hwndFocus)));
     } else if (command == L"terminate") {
         // Returns once the process has ended, its windows and handles (the single-instance mutex) gone with it.
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
         HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
         return static_cast<int>(process == nullptr || !TerminateProcess(process, 0) ||
                                 WaitForSingleObject(process, kTimeoutMs) != WAIT_OBJECT_0);
     } else if (command == L"style") {
         Print(std::to_wstring(static_cast<DWORD>(GetWindowLongW(target, GWL_STYLE))));
-    } else if (command == L"rect") {
-        Print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
-              std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top));
+    } else if (command == L"rect" && GetWindowRect(target, &rect)) {
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     } else if (command == L"text") {
         Print(TextOf(target));
     } else if (command == L"list") {
@@ -106,11 +100,9 @@ int Run(std::vector<std::wstring> args) {
         // Sent: the message has been handled when the probe ends.
         Print(std::to_wstring(Send(target, static_cast<UINT>(number(3)), static_cast<WPARAM>(number(4)),
                                    static_cast<LPARAM>(number(5)))));
-    } else if (command == L"post") {
-        // Posted, so a modal box it opens (a click, a close) does not hold the probe.
-        return PostMessageW(target, static_cast<UINT>(number(3)), 0, 0) ? 0 : 1;
-    } else {
-        return command == L"focus" ? 1 : 2;
+    } else if (command != L"post" || !PostMessageW(target, static_cast<UINT>(number(3)), 0, 0)) {
+        // Posted, so a modal box it opens (a click, a close) does not hold the probe; any other command fails.
+        return 2;
     }
     return 0;
 }
