@@ -36,7 +36,29 @@ std::wstring TextOf(HWND window, int item = -1) {
                       L'\0');
     Send(window, item < 0 ? WM_GETTEXT : LB_GETTEXT, item < 0 ? text.size() : index,
          reinterpret_cast<LPARAM>(text.data()));
-    return text.c_str();
+    text.resize(std::wcslen(text.c_str()));
+    return text;
+}
+
+// Starts a program with exactly this command line (the shell cannot pass, say, two blanks before "/s"). With an
+// application name as well, Wine passes the line unchanged, as Windows does with an unquoted Run value at logon;
+// without one, Wine quotes a program path it had to search for.
+int Launch(std::wstring commandLine, const std::wstring& application) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    return CreateProcessW(application.empty() ? nullptr : application.c_str(), commandLine.data(), nullptr, nullptr,
+                          FALSE, 0, nullptr, nullptr, &startup, &process) != FALSE ? 0 : 2;
+}
+
+// Returns once the process has ended, its windows and handles (the single-instance mutex) gone with it.
+int Terminate(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+    const bool ended = process != nullptr && TerminateProcess(process, 0) != FALSE &&
+                       WaitForSingleObject(process, kTimeoutMs) == WAIT_OBJECT_0;
+    return ended ? 0 : 2;
 }
 
 int Run(std::vector<std::wstring> args) {
@@ -48,14 +70,7 @@ int Run(std::vector<std::wstring> args) {
     };
     const std::wstring command = args[0];
     if (command == L"launch") {
-        // Starts a program with exactly this command line (the shell cannot pass, say, two blanks before "/s"). With
-        // an application name as well, Wine passes the line unchanged, as Windows does with an unquoted Run value at
-        // logon; without one, Wine quotes a program path it had to search for.
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION process{};
-        return static_cast<int>(!CreateProcessW(args[2].empty() ? nullptr : args[2].c_str(), args[1].data(), nullptr,
-                                                nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+        return Launch(args[1], args[2]);
     }
     std::vector<HWND> all;
     for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr)) != nullptr;) {
@@ -80,15 +95,10 @@ int Run(std::vector<std::wstring> args) {
         GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui);
         Print(std::to_wstring(GetDlgCtrlID(gui.hwndFocus)));
     } else if (command == L"terminate") {
-        // Returns once the process has ended, its windows and handles (the single-instance mutex) gone with it.
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-        return static_cast<int>(process == nullptr || !TerminateProcess(process, 0) ||
-                                WaitForSingleObject(process, kTimeoutMs) != WAIT_OBJECT_0);
+        return Terminate(window);
     } else if (command == L"style") {
         Print(std::to_wstring(static_cast<DWORD>(GetWindowLongW(target, GWL_STYLE))));
-    } else if (command == L"rect" && GetWindowRect(target, &rect)) {
+    } else if (command == L"rect" && GetWindowRect(target, &rect) != FALSE) {
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     } else if (command == L"text") {
         Print(TextOf(target));
@@ -100,7 +110,7 @@ int Run(std::vector<std::wstring> args) {
         // Sent: the message has been handled when the probe ends.
         Print(std::to_wstring(Send(target, static_cast<UINT>(number(3)), static_cast<WPARAM>(number(4)),
                                    static_cast<LPARAM>(number(5)))));
-    } else if (command != L"post" || !PostMessageW(target, static_cast<UINT>(number(3)), 0, 0)) {
+    } else if (command != L"post" || PostMessageW(target, static_cast<UINT>(number(3)), 0, 0) == FALSE) {
         // Posted, so a modal box it opens (a click, a close) does not hold the probe; any other command fails.
         return 2;
     }
