@@ -79,3 +79,11 @@ two_ticks_in 08:31 "forward past the due minute: that minute is not made up"
 tick_at 08:29:59
 set_clock 08:30:00
 await_request power-off "back before it: the minute comes round again and the trigger acts"
+
+# After start-up: Wine's tick count is the host's uptime, more than a minute here, and positive below 24.8 days.
+if [ "$(cut -d. -f1 /proc/uptime)" -lt 2147483 ]; then
+    write_ini "[重启]
+每次开机X分钟重启=1"
+    start_app
+    await_request reboot "a restart one minute after the computer's start acts at the first tick"
+fi
