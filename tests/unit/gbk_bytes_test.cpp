@@ -14,11 +14,12 @@ TEST(GbkBytes, CutsEndOnWholeCharacters) {
     for (const auto& [bytes, length] : cases) {
         EXPECT_EQ(text::WithoutLoneLeadByte(bytes), length) << length;
     }
-    std::string tip;
+    std::string tip = "a";
     for (int i = 0; i < 32; ++i) {
         tip += "\xCA\xB1";
     }
-    EXPECT_EQ(text::PaddedField(tip, 64), tip.substr(0, 62) + '\0' + ' ');
+    EXPECT_EQ(text::PaddedField(tip, 64), tip.substr(0, 63) + '\0');
+    EXPECT_EQ(text::PaddedField(tip.substr(1), 64), tip.substr(1, 62) + '\0' + ' ');
     EXPECT_EQ(text::PaddedField("ab", 5), std::string("ab\0  ", 5));
 }
 
