@@ -21,6 +21,7 @@ TEST(StartupArgs, TheProgramPathComesOffHoweverItIsWritten) {
         {spaced, L"timer /s", L"/s", true},
         {spaced, spaced, L"", false},
         {spaced, L"\"" + spaced + L"\"/s", L"/s", true},
+        {spaced, L"\"\"/s", L"/s", true},
         {spaced, spaced + L"\t/s", L"/s", true},
         {spaced, spaced + L" /S", L"/S", false},
         {spaced, spaced + L"  /s", L" /s", false},
