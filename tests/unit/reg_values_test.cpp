@@ -42,7 +42,7 @@ TEST(RegistryValues, BytesStoredAndTextReadBack) {
             EXPECT_EQ(reg::ValueText(type, *bytes + "    ", static_cast<std::uint32_t>(bytes->size()), &Widen), text);
         }
     }
-    EXPECT_EQ(reg::ValueText(reg::kString, "    ", 0, &Widen), L"");
+    EXPECT_EQ(reg::ValueText(reg::kString, "abc", 0, &Widen), L"");
     EXPECT_EQ(reg::ValueText(5, "abc\0", 4, &Widen), L"");
     for (std::uint32_t type = 0; type <= 11; ++type) {
         EXPECT_EQ(reg::StoresType(type), type >= 1 && type <= 7 && type != 5 && type != 6) << type;
