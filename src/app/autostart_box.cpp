@@ -1,5 +1,7 @@
 #include "app/autostart_box.h"
 
+#include <algorithm>
+
 namespace autostart {
 
 std::wstring Command(const std::wstring& folder, const std::wstring& baseName) {
@@ -17,7 +19,7 @@ void Check1_Click(AutostartBox& box, const std::wstring& command) {
 
 void SetFromRegistry(AutostartBox& box, const std::wstring& command) {
     std::wstring value = box.ReadRunValue();
-    value.resize(value.find(L'\0') == std::wstring::npos ? value.size() : value.find(L'\0'));
+    value.resize(std::min(value.find(L'\0'), value.size()));
     const int ticked = value == command ? 1 : 0;
     if (box.Value() != ticked) {
         box.SetValue(ticked);

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-
 // The thirteen text fields and the weekday box, in the order of their names.
 enum class SettingsField {
     Text2,

@@ -120,7 +120,11 @@ void WriteTriggers(const SettingsControls& controls, Action action, SettingsFile
 
 namespace settings {
 
-void Command2_Click(SettingsControls& controls, Action action, SettingsFile& file, int currentYear, SaveTarget& target) {
+void Command2_Click(SettingsControls& controls,
+                    Action action,
+                    SettingsFile& file,
+                    int currentYear,
+                    SaveTarget& target) {
     CorrectFields(controls, currentYear);
     target.ClearList();
     const ActionKeys& keys = KeysFor(action);

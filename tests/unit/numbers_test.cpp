@@ -19,12 +19,12 @@ namespace {
 // to even, within 32 bits).
 void ExpectTables() {
     const std::pair<const wchar_t*, const wchar_t*> kRead[] = {
-        {L"05", L"5"},    {L"", L"0"},       {L"480x", L"480"},     {L"-0", L"0"},
-        {L"--5", L"0"},   {L"- 5", L"-5"},   {L" \t\n4\n2", L"42"}, {L"1\r2", L"1"},
-        {L"+.5", L"0.5"}, {L"1.", L"1"},     {L"1.2.3", L"1.2"},    {L"1,5", L"1"},
-        {L"12E", L"12"},  {L"1e+", L"1"},    {L"1E3", L"1000"},     {L"-2.5e-2x", L"-0.025"},
-        {L"&H1F", L"31"}, {L"&hAf", L"175"}, {L"&o078", L"7"},      {L"&HG1", L"0"},
-        {L"&", L"0"},     {L"-&H10", L"-16"},    {L"&h9", L"9"}};
+        {L"05", L"5"},    {L"", L"0"},        {L"480x", L"480"},     {L"-0", L"0"},
+        {L"--5", L"0"},   {L"- 5", L"-5"},    {L" \t\n4\n2", L"42"}, {L"1\r2", L"1"},
+        {L"+.5", L"0.5"}, {L"1.", L"1"},      {L"1.2.3", L"1.2"},    {L"1,5", L"1"},
+        {L"12E", L"12"},  {L"1e+", L"1"},     {L"1E3", L"1000"},     {L"-2.5e-2x", L"-0.025"},
+        {L"&H1F", L"31"}, {L"&hAf", L"175"},  {L"&o078", L"7"},      {L"&HG1", L"0"},
+        {L"&", L"0"},     {L"-&H10", L"-16"}, {L"&h9", L"9"}};
     std::vector<std::pair<std::wstring, std::wstring>> cases(std::begin(kRead), std::end(kRead));
     const std::wstring zeros(900, L'0');
     cases.insert(cases.end(),

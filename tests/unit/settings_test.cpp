@@ -23,9 +23,9 @@ void Type(Dialog& dialog, const std::wstring& texts) {
     }
 }
 
-const MemorySettings kBothSections{L"关机/定时关机时间=22:15",     L"关机/每天定时关机=07:30",
+const MemorySettings kBothSections{L"关机/定时关机时间=22:15",      L"关机/每天定时关机=07:30",
                                    L"重启/定时重启日期=2027-12-25", L"重启/定时重启时间=8:05",
-                                   L"重启/每天定时重启=21:09",     L"重启/每次开机X分钟重启=90"};
+                                   L"重启/每天定时重启=21:09",      L"重启/每次开机X分钟重启=90"};
 
 // Action, stored values, view. A one-time time without its date is not read.
 const std::tuple<Action, MemorySettings, std::wstring> kLoadCases[] = {
@@ -93,7 +93,8 @@ TEST(SettingsSave, CorrectsEveryFieldCheckedOrNot) {
 
 TEST(SettingsSave, EmptiesTheSectionThenWritesEachCheckedTriggersLineAndKeysInOrder) {
     const std::wstring weekday = L"每个星期三的上午和下午都要重启";
-    Dialog dialog(Action::Restart, {L"关机/每天定时关机=22:00", L"重启/每天定时重启=06:00", L"重启/每次开机X分钟重启=90"});
+    Dialog dialog(Action::Restart,
+                  {L"关机/每天定时关机=22:00", L"重启/每天定时重启=06:00", L"重启/每次开机X分钟重启=90"});
     dialog.checks.fill(1);
     // A fractional hour passes the bounds and is no time of day: the joined text is kept as it is.
     Type(dialog, L"0 59 2100 2 28 | .5 0 | 周一 8 5 | 1 23 0 | 0");

@@ -14,8 +14,9 @@ using Boxes = std::vector<std::wstring>;
 // The texts as the user reads them, written out here, so that a text "corrected" in the program shows.
 const std::wstring kToken = L"Das Handle f黵 den Accesstoken des aktuellen Prozesses konnte nicht erlangt werden.",
                    kLuid = L"Der aktuelle LUID f黵 das SE_SHUTDOWN-Privileg konnte nicht ermittelt werden konnte.",
-                   kAdjust = L"Das Privileg zum Herunterfahren des Systems konnte aus unbekanntem Grund nicht "
-                             L"modifiziert werden.",
+                   kAdjust =
+                       L"Das Privileg zum Herunterfahren des Systems konnte aus unbekanntem Grund nicht "
+                       L"modifiziert werden.",
                    kEnable = L"Das Privileg zum Herunterfahren/Neustarten des Systems konnte nicht aktiviert werden.",
                    kRefused = L"Das System kann aufgrund eines Fehlers nicht heruntergefahren werden.";
 

@@ -45,8 +45,8 @@ TEST(TimerObject, RunsOnlyWithAPositiveIntervalAndEachGetsItsOwnExpiries) {
     second.Enabled(true);
     EXPECT_FALSE(second.Enabled());
     first.reset();
-    EXPECT_EQ(platform.calls, (std::vector<std::string>{"start 1", "start 30", "stop 2", "stop 1", "start 300",
-                                                        "start 30", "stop 3"}));
+    EXPECT_EQ(platform.calls,
+              (std::vector<std::string>{"start 1", "start 30", "stop 2", "stop 1", "start 300", "start 30", "stop 3"}));
     EXPECT_TRUE(mTimer::TimerRegistry().empty());
 }
 

@@ -24,8 +24,9 @@ bool writeRegistryValue(HKEY rootKey,
     SECURITY_ATTRIBUTES security{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     std::string className = std::to_string(valueType);
     DWORD disposition = 0;
-    lastRegistryResult = RegCreateKeyExA(rootKey, text::ToAnsi(keyPath).c_str(), 0, className.data(), REG_OPTION_NON_VOLATILE,
-                                         kKeyAccess, &security, &registryKeyHandle, &disposition);
+    lastRegistryResult =
+        RegCreateKeyExA(rootKey, text::ToAnsi(keyPath).c_str(), 0, className.data(), REG_OPTION_NON_VOLATILE,
+                        kKeyAccess, &security, &registryKeyHandle, &disposition);
     if (lastRegistryResult != ERROR_SUCCESS) {
         return false;
     }
@@ -38,8 +39,9 @@ bool writeRegistryValue(HKEY rootKey,
         lastRegistryResult = ERROR_FILE_NOT_FOUND;
         return false;
     }
-    lastRegistryResult = RegSetValueExA(registryKeyHandle, text::ToAnsi(valueName).c_str(), 0, valueType,
-                                        reinterpret_cast<const BYTE*>(bytes->data()), static_cast<DWORD>(bytes->size()));
+    lastRegistryResult =
+        RegSetValueExA(registryKeyHandle, text::ToAnsi(valueName).c_str(), 0, valueType,
+                       reinterpret_cast<const BYTE*>(bytes->data()), static_cast<DWORD>(bytes->size()));
     return lastRegistryResult == ERROR_SUCCESS;
 }
 

@@ -48,7 +48,9 @@ int Launch(std::wstring commandLine, const std::wstring& application) {
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
     return CreateProcessW(application.empty() ? nullptr : application.c_str(), commandLine.data(), nullptr, nullptr,
-                          FALSE, 0, nullptr, nullptr, &startup, &process) != FALSE ? 0 : 2;
+                          FALSE, 0, nullptr, nullptr, &startup, &process) != FALSE
+               ? 0
+               : 2;
 }
 
 // Returns once the process has ended, its windows and handles (the single-instance mutex) gone with it.

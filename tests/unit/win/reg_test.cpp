@@ -18,7 +18,8 @@ TEST(Registry, StringsInTheAnsiCodePageWithTheirNulNumbersAsFourBytes) {
     RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\TimerUnitTest\\\x81\x5C", 0, KEY_READ, &raw);
     RegQueryValueExA(raw, "\xD6\xDC\xBC\xB8", nullptr, &type, reinterpret_cast<BYTE*>(bytes), &size);
     RegCloseKey(raw);
-    EXPECT_EQ(std::pair(type, std::string(bytes, size)), std::pair(DWORD{REG_SZ}, std::string(" \xD6\xDC\xC8\xFD\x81\x5C \0", 9)));
+    EXPECT_EQ(std::pair(type, std::string(bytes, size)),
+              std::pair(DWORD{REG_SZ}, std::string(" \xD6\xDC\xC8\xFD\x81\x5C \0", 9)));
     DWORD found = REG_BINARY;
     EXPECT_EQ(reg::readRegistryValue(HKEY_LOCAL_MACHINE, key, L"周几", found), L"周三乗");
     EXPECT_EQ(found, DWORD{REG_SZ});
